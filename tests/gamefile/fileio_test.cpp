@@ -1,0 +1,89 @@
+#include <gtest/gtest.h>
+
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+#include <csignal>
+
+#include <filesystem>
+
+#include "gamefile/fileio.h"
+#include "tests/support/gamefilebuilder.h"
+
+namespace qrl {
+namespace {
+
+using test::Bytes;
+
+TEST(SafeSaveTest, ReplacesTheTargetAndLeavesNoTemporaryFile) {
+  std::string dir = test::MakeTempFolder("safesave");
+  std::string path = dir + "map.dat";
+  test::WriteFile(path, {1, 2, 3});
+  ::chmod(path.c_str(), 0600);
+  ASSERT_TRUE(SafeSaveFile(path, Bytes{9, 8}));
+  EXPECT_EQ(*ReadWholeFile(path), Bytes({9, 8}));
+  struct stat st {};
+  ::stat(path.c_str(), &st);
+  EXPECT_EQ(st.st_mode & 0777, 0600u);
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir), {}), 1);
+}
+
+TEST(SafeSaveTest, AFailedSaveLeavesTheOldFile) {
+  std::string dir = test::MakeTempFolder("safesave");
+  EXPECT_FALSE(SafeSaveFile(dir + "missing-folder/x.dat", Bytes{1}));
+  EXPECT_FALSE(SafeSaveFile(dir, Bytes{1}));  // a folder is no file
+  std::string path = dir + "keep.dat";
+  test::WriteFile(path, {5});
+  if (::geteuid() != 0) {  // root writes into read-only folders
+    ::chmod(dir.c_str(), 0500);
+    EXPECT_FALSE(SafeSaveFile(path, Bytes{6}));
+    ::chmod(dir.c_str(), 0700);
+    EXPECT_EQ(*ReadWholeFile(path), Bytes({5}));
+  }
+}
+
+TEST(SafeSaveTest, AFailedWriteLeavesTheOldFile) {
+  // A file size limit makes the writes fail as a full disk would.
+  std::string dir = test::MakeTempFolder("safesave");
+  std::string path = dir + "map.dat";
+  test::WriteFile(path, {7, 7});
+  ::signal(SIGXFSZ, SIG_IGN);
+  rlimit old {};
+  ::getrlimit(RLIMIT_FSIZE, &old);
+  rlimit small = old;
+  small.rlim_cur = 64;
+  ::setrlimit(RLIMIT_FSIZE, &small);
+  bool saved = SafeSaveFile(path, Bytes(1000, 1));
+  ::setrlimit(RLIMIT_FSIZE, &old);
+  EXPECT_FALSE(saved);
+  EXPECT_EQ(*ReadWholeFile(path), Bytes({7, 7}));
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir), {}), 1);
+}
+
+TEST(SafeSaveTest, ReplacesOnlyRegularFilesAndSavesThroughLinks) {
+  EXPECT_FALSE(SafeSaveFile("/dev/null", Bytes(4, 1)));
+  std::string dir = test::MakeTempFolder("safesave");
+  test::WriteFile(dir + "real.dat", {1});
+  std::filesystem::create_symlink(dir + "real.dat", dir + "link.dat");
+  ASSERT_TRUE(SafeSaveFile(dir + "link.dat", Bytes{2}));
+  EXPECT_TRUE(std::filesystem::is_symlink(dir + "link.dat"));
+  EXPECT_EQ(*ReadWholeFile(dir + "real.dat"), Bytes({2}));
+}
+
+TEST(FindFileCaseBlindTest, PrefersTheExactNameThenAnyCase) {
+  std::string dir = test::MakeTempFolder("case");
+  test::WriteFile(dir + "TER01Z4.SHP", {1});
+  EXPECT_EQ(FindFileCaseBlind(dir, "Ter01z4.shp"), dir + "TER01Z4.SHP");
+  EXPECT_EQ(FindFileCaseBlind(dir, "Ter02z4.shp"), dir + "Ter02z4.shp");
+  test::WriteFile(dir + "Ter01z4.shp", {2});
+  EXPECT_EQ(FindFileCaseBlind(dir, "Ter01z4.shp"), dir + "Ter01z4.shp");
+}
+
+TEST(PathTest, FolderAndName) {
+  EXPECT_EQ(FolderOf("/a/b/c.dat"), "/a/b/");
+  EXPECT_EQ(FileNameOf("/a/b/c.dat"), "c.dat");
+  EXPECT_EQ(FolderOf("c.dat"), "");
+}
+
+}  // namespace
+}  // namespace qrl
