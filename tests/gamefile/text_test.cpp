@@ -43,3 +43,34 @@ TEST(TextModeReaderTest, BehavesLikeFgetsInTextMode) {
 
 }  // namespace
 }  // namespace qrl
+
+#include "gamefile/strtoint.h"
+
+namespace qrl {
+namespace {
+
+TEST(StrToIntTest, ParsesDecimalWithSignIn32Bits) {
+  struct Case {
+    const char* Text;
+    std::optional<int32_t> Value;
+  };
+  const std::vector<Case> cases = {
+      {"0", 0},          {"42", 42},       {"-1", -1},         {"+7", 7},
+      {"  12", 12},      {"2147483647", INT32_MAX},           {"-2147483648", INT32_MIN},
+      {"2147483648", std::nullopt},        {"", std::nullopt}, {"-", std::nullopt},
+      {"12 ", std::nullopt}, {"1a", std::nullopt}, {"0x10", std::nullopt}, {"99999999999999999999", std::nullopt},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.Text);
+    EXPECT_EQ(TryStrToInt(c.Text), c.Value);
+  }
+  try {
+    StrToInt("abc");
+    FAIL();
+  } catch (const ConversionError& e) {
+    EXPECT_STREQ(e.what(), "'abc' is not a valid integer value");
+  }
+}
+
+}  // namespace
+}  // namespace qrl

@@ -1,0 +1,32 @@
+#include "gamefile/strtoint.h"
+
+namespace qrl {
+
+ConversionError::ConversionError(std::string_view text)
+    : std::runtime_error("'" + std::string(text) + "' is not a valid integer value") {}
+
+std::optional<int32_t> TryStrToInt(std::string_view text) {
+  size_t i = 0;
+  while (i < text.size() && text[i] == ' ') ++i;
+  bool negative = false;
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+  if (i == text.size()) return std::nullopt;
+  int64_t value = 0;
+  for (; i < text.size(); ++i) {
+    char c = text[i];
+    if (c < '0' || c > '9') return std::nullopt;
+    value = value * 10 + (c - '0');
+    if (value > int64_t(INT32_MAX) + 1) return std::nullopt;
+  }
+  if (negative) value = -value;
+  if (value > INT32_MAX || value < INT32_MIN) return std::nullopt;
+  return int32_t(value);
+}
+
+int32_t StrToInt(std::string_view text) {
+  auto value = TryStrToInt(text);
+  if (!value) throw ConversionError(text);
+  return *value;
+}
+
+}  // namespace qrl
