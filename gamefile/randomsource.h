@@ -2,6 +2,7 @@
 // The programs' own pseudo-random generator: a 64-bit state, 1 at program
 // start; each step multiplies it by 346 * 2^32 + 20021 and adds 1 (mod 2^64);
 // a value is bits 32..62 of the new state.
+#include <chrono>
 #include <cstdint>
 
 namespace qrl {
@@ -27,5 +28,18 @@ class RandomSource {
 
   void Seed(uint64_t seed) { RandomState = seed; }
 };
+
+inline constexpr uint64_t MillisecondsPerDay = 86'400'000;
+
+// The UTC time of day in milliseconds, 0 .. 86,399,999.
+inline uint64_t UtcMillisecondsOfDay() {
+  auto sinceEpoch = std::chrono::duration_cast<std::chrono::milliseconds>(
+      std::chrono::system_clock::now().time_since_epoch());
+  return uint64_t(sinceEpoch.count()) % MillisecondsPerDay;
+}
+
+// Seeds the source from the clock: two seedings at the same time of day, to the
+// millisecond, start the same sequence.
+inline void Randomize(RandomSource& random) { random.Seed(UtcMillisecondsOfDay()); }
 
 }  // namespace qrl
