@@ -26,16 +26,21 @@ std::optional<SectionRecordHeader> ReadSectionRecordHeader(ByteReader& in, size_
 }
 
 void AppendSectionRecord(std::vector<uint8_t>& out, int32_t id, std::span<const uint8_t> section) {
-  size_t packed = SectionRlePackedSize(section);
-  bool usePacked = packed < section.size();
-  AppendLe32(out, uint32_t(id));
-  AppendLe32(out, uint32_t(usePacked ? packed : section.size()));
-  AppendLe32(out, usePacked ? 1u : 0u);
-  if (usePacked) {
-    SectionRleEncode(section, out);
-  } else {
+  // One encoding walk serves as the size pass too: the packed bytes are kept
+  // only when they are smaller than the raw ones.
+  const size_t headerAt = out.size();
+  out.resize(headerAt + CurrentRecordHeaderSize);
+  const size_t dataAt = out.size();
+  SectionRleEncode(section, out);
+  const size_t packed = out.size() - dataAt;
+  const bool usePacked = packed < section.size();
+  if (!usePacked) {
+    out.resize(dataAt);
     out.insert(out.end(), section.begin(), section.end());
   }
+  WriteLe32(&out[headerAt], uint32_t(id));
+  WriteLe32(&out[headerAt + 4], uint32_t(usePacked ? packed : section.size()));
+  WriteLe32(&out[headerAt + 8], usePacked ? 1u : 0u);
 }
 
 }  // namespace qrl
