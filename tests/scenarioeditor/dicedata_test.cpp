@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -30,6 +32,12 @@ std::vector<std::string> Join(std::vector<std::vector<std::string>> parts) {
   std::vector<std::string> lines;
   for (auto& part : parts) lines.insert(lines.end(), part.begin(), part.end());
   return lines;
+}
+
+void ExpectBox(const DiceLoadOutcome& outcome, const char* text, const char* caption) {
+  ASSERT_TRUE(outcome.Box);
+  EXPECT_EQ(outcome.Box->Text, text);
+  EXPECT_EQ(outcome.Box->Caption, caption);
 }
 
 TEST(ReadDataLineTest, SkipsCommentsAndSplitsLongLines) {
@@ -138,6 +146,16 @@ TEST(LoadDiceDataTest, ALineOfThreeHundredCharactersReadsAsTwoDataLines) {
   EXPECT_EQ(s1.roll[1], (RollValues{9, 9, 9, 9, 9, 9, 9}));
 }
 
+TEST(LoadDiceDataTest, ACountryWordLongerThanTheOldBufferIsKeptWhole) {
+  std::string word = std::string(100, 'a') + "_" + std::string(99, 'b');
+  DiceTable table;
+  ASSERT_EQ(LoadDiceData(Bytes(FileOf(Join({{"1"}, SetLines(word + " x_y", "1")}))), table).Status,
+            DiceLoadStatus::Loaded);
+  std::string country = std::string(100, 'a') + " " + std::string(99, 'b');
+  EXPECT_EQ(table.DiceData[0].Country, QString::fromStdString(country));
+  EXPECT_EQ(table.DiceData[0].Description, QString::fromStdString(country + " x_y"));
+}
+
 TEST(LoadDiceDataTest, EndOfDataByteEndsTheFile) {
   std::string text = FileOf(Join({{"2"}, SetLines("First", "1 2 3 4 5 6 7")})) + "\x1A" +
                      FileOf(SetLines("Second", "1 2 3 4 5 6 7"));
@@ -159,9 +177,7 @@ TEST(LoadDiceDataTest, ABadCountKeepsThePreviousData) {
     SCOPED_TRACE(countLine);
     DiceLoadOutcome outcome = LoadDiceData(Bytes(FileOf(Join({{countLine}, SetLines("Lost", "9")}))), table);
     EXPECT_EQ(outcome.Status, DiceLoadStatus::NotDiceStatFile);
-    ASSERT_TRUE(outcome.Box);
-    EXPECT_EQ(outcome.Box->Text, "This isn't a Dice Stat file.");
-    EXPECT_EQ(outcome.Box->Caption, "Error");
+    ExpectBox(outcome, "This isn't a Dice Stat file.", "Error");
     EXPECT_EQ(table.DiceCount, 1);
     EXPECT_EQ(table.DiceData[0].Country, "Kept");
     EXPECT_EQ(table.DiceData[0].roll[4], (RollValues{1, 2, 3, 4, 5, 6, 7}));
@@ -175,9 +191,7 @@ TEST(LoadDiceDataTest, MoreThanFourHundredSetsWarnAndTruncate) {
   DiceTable table;
   DiceLoadOutcome outcome = LoadDiceData(Bytes(FileOf(Join(parts))), table);
   EXPECT_EQ(outcome.Status, DiceLoadStatus::Truncated);
-  ASSERT_TRUE(outcome.Box);
-  EXPECT_EQ(outcome.Box->Text, "File contains 401 entries. Only 400 are allowed.");
-  EXPECT_EQ(outcome.Box->Caption, "Warning. Truncating data");
+  ExpectBox(outcome, "File contains 401 entries. Only 400 are allowed.", "Warning. Truncating data");
   EXPECT_EQ(table.DiceCount, 400);
   EXPECT_EQ(table.DiceData[399].Country, "Set399");
   EXPECT_EQ(table.DiceData[399].roll[4][0], 399);
@@ -185,8 +199,7 @@ TEST(LoadDiceDataTest, MoreThanFourHundredSetsWarnAndTruncate) {
   // A count beyond 32 bits is still more than 400; the file ends long before.
   outcome = LoadDiceData(Bytes(FileOf(Join({{"99999999999"}, SetLines("Only", "1")}))), table);
   EXPECT_EQ(outcome.Status, DiceLoadStatus::Truncated);
-  ASSERT_TRUE(outcome.Box);
-  EXPECT_EQ(outcome.Box->Text, "File contains 99999999999 entries. Only 400 are allowed.");
+  ExpectBox(outcome, "File contains 99999999999 entries. Only 400 are allowed.", "Warning. Truncating data");
   EXPECT_EQ(table.DiceCount, 400);
   EXPECT_EQ(table.DiceData[0].Country, "Only");
   EXPECT_EQ(table.DiceData[399].Description, "");
@@ -204,14 +217,22 @@ TEST(LoadDiceDataTest, EverySetStartsEmptyInsteadOfInheritingAnEarlierFile) {
   EXPECT_EQ(table.DiceData[1].Country, "");
 }
 
-TEST(LoadDiceStatFileTest, AFileThatCannotBeReadChangesNothing) {
+TEST(LoadDiceStatFileTest, ReadsAFileAndRefusesOneThatCannotBeRead) {
+  std::string path = testing::TempDir() + "dicestat_test.kxe";
+  {
+    std::ofstream out(path, std::ios::binary);
+    out << FileOf(Join({{"1"}, SetLines("Finland Winter_war", "3 1 6 1 6 0 100")}));
+  }
   DiceTable table;
+  EXPECT_EQ(LoadDiceStatFile(path, table).Status, DiceLoadStatus::Loaded);
+  std::remove(path.c_str());
+  EXPECT_EQ(table.DiceCount, 1);
+  EXPECT_EQ(table.DiceData[0].Description, "Finland Winter_war");
+
   DiceLoadOutcome outcome = LoadDiceStatFile("/nonexistent/dice/data.txt", table);
   EXPECT_EQ(outcome.Status, DiceLoadStatus::CouldNotOpen);
-  ASSERT_TRUE(outcome.Box);
-  EXPECT_EQ(outcome.Box->Text, "Could not open file");
-  EXPECT_EQ(outcome.Box->Caption, "Error");
-  EXPECT_EQ(table.DiceCount, 0);
+  ExpectBox(outcome, "Could not open file", "Error");
+  EXPECT_EQ(table.DiceCount, 1);
 }
 
 }  // namespace
