@@ -98,10 +98,7 @@ void ReadSet(TextModeReader& file, Dice_Data& set) {
 // Fills the two "%d" of format; the count may lie beyond 32 bits.
 QString FormatTwoNumbers(std::string_view format, int64_t first, int64_t second) {
   QString text = TableText(format);
-  qsizetype at = text.indexOf(QLatin1String("%d"));
-  text.replace(at, 2, QString::number(first));
-  at = text.indexOf(QLatin1String("%d"), at + QString::number(first).size());
-  text.replace(at, 2, QString::number(second));
+  for (int64_t number : {first, second}) text.replace(text.indexOf(QLatin1String("%d")), 2, QString::number(number));
   return text;
 }
 
