@@ -165,9 +165,9 @@ void DrawTile(MapCanvas& canvas, int viewCol, int viewRow, int image, int file) 
   const QPoint at = CellReferencePoint(viewCol, viewRow) + QPoint(tile->XOff, tile->YOff);
   if (canvas.DoubleDrawOwnTile && tile->ImageIndex < 0 && file == DoubleDrawnTileFile &&
       image == DoubleDrawnTileImage) {
-    DrawMasked(canvas.Picture, *picture, at.x() - 1, at.y(), ShpTransparentColour);
+    DrawMasked(canvas.Picture, *picture, at.x() - 1, at.y(), ShpTransparentColour, tile->OpaqueRect);
   }
-  DrawMasked(canvas.Picture, *picture, at.x(), at.y(), ShpTransparentColour);
+  DrawMasked(canvas.Picture, *picture, at.x(), at.y(), ShpTransparentColour, tile->OpaqueRect);
 }
 
 void DrawRoadTiles(MapCanvas& canvas, const MapDocument& doc, int base, int col, int row, int viewCol, int viewRow) {

@@ -4,6 +4,7 @@
 // bottom edge, and tiles are copied with one colour as their mask. Everything
 // is clipped to the picture.
 #include <QtCore/QPoint>
+#include <QtCore/QRect>
 #include <QtGui/QImage>
 
 namespace qrl::map {
@@ -19,7 +20,8 @@ void DrawLine(QImage& picture, QPoint from, QPoint to, QRgb colour, int penWidth
 void DrawEllipse(QImage& picture, int left, int top, int right, int bottom, QRgb outline, QRgb fill);
 
 // Copies `tile` with its top-left pixel at (x, y), leaving out its pixels of
-// colour `mask`.
+// colour `mask`; with `part`, only that rectangle of the tile.
 void DrawMasked(QImage& picture, const QImage& tile, int x, int y, QRgb mask);
+void DrawMasked(QImage& picture, const QImage& tile, int x, int y, QRgb mask, const QRect& part);
 
 }  // namespace qrl::map

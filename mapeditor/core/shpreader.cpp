@@ -116,13 +116,21 @@ int ShpReader::ReadShp(int image, std::span<const uint8_t> file, TileGfx& tile, 
   const int height = standard ? StandardTileSize : int(imageHeight);
 
   QImage picture(width, height, QImage::Format_RGB32);
+  QRect opaque;
   for (int y = 0; y < height; ++y) {
     auto* line = reinterpret_cast<QRgb*>(picture.scanLine(y));
+    int first = width;
+    int last = -1;
     for (int x = 0; x < width; ++x) {
       const uint16_t v = Pixel(x, y);
       line[x] = v == ShpNoColour ? ShpTransparentColour : ShpColour(v);
+      if (v == ShpNoColour) continue;
+      first = std::min(first, x);
+      last = x;
     }
+    if (last >= 0) opaque |= QRect(QPoint(first, y), QPoint(last, y));
   }
+  tile.OpaqueRect = opaque;
 
   if (standard) {
     tile.ImageIndex = int(images.TileIL.size());

@@ -22,6 +22,9 @@ struct TileGfx {
   int YOff = 0;
   int ImageIndex = -1;           // -1: not in the image list
   std::optional<QImage> Bitmap;  // the tile's own bitmap, when it has one
+  // The part of the tile's picture that holds every pixel not transparent
+  // (empty for a wholly transparent tile): drawing copies only that part.
+  QRect OpaqueRect;
 
   bool IsLoaded() const { return ImageIndex >= 0 || Bitmap.has_value(); }
 };

@@ -88,6 +88,7 @@ TEST(ReadShpTest, StandardTilesGoToTheImageListOthersGetOwnBitmaps) {
     EXPECT_EQ(r.Images.TileIL.size(), c.OwnBitmap ? 0u : 1u);
     const QImage picture = r.Picture();
     EXPECT_EQ(picture.size(), QSize(c.PictureWidth, c.PictureHeight));
+    EXPECT_EQ(r.Tile.OpaqueRect, QRect(0, 0, c.Width, c.Height));
     EXPECT_EQ(picture.pixel(0, 0), ShpColour(Green));
     EXPECT_EQ(picture.pixel(c.Width - 1, c.Height - 1), ShpColour(Green));
     if (c.PictureWidth > c.Width) {
@@ -215,6 +216,7 @@ TEST(ReadShpTest, PositionsFarOutsideAreNotDecoded) {
     EXPECT_EQ(r.Tile.XOff, c.X0);
     EXPECT_EQ(r.Picture().size(), QSize(60, 60));
     EXPECT_EQ(r.Picture().pixel(5, 5), c.Decoded ? ShpColour(Red) : ShpTransparentColour);
+    EXPECT_EQ(r.Tile.OpaqueRect.isEmpty(), !c.Decoded);
   }
 }
 
