@@ -65,7 +65,8 @@ int16_t DigitColour(int16_t background) { return Brightness(background) > 3 * 11
 bool InHex(int x, int y) {
   if (x < 0 || y < 0 || x >= HexWidth || y >= HexHeight) return false;
   const int fromEdge = std::min(y, HexHeight - 1 - y);
-  const int half = fromEdge < HexSlantRows ? 2 * fromEdge : HexWidth / 2;
+  // One pixel more on the slants, so that neighbouring hexes leave no gaps.
+  const int half = fromEdge < HexSlantRows ? std::min(2 * fromEdge + 2, HexWidth / 2) : HexWidth / 2;
   return std::abs(x - HexWidth / 2) <= half;
 }
 
