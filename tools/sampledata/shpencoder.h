@@ -7,6 +7,8 @@
 #include <span>
 #include <vector>
 
+#include "mapeditor/core/shpreader.h"
+
 namespace qrl::sample {
 
 // A pixel of ShpPicture that the code leaves transparent.
@@ -29,13 +31,10 @@ struct ShpPicture {
   }
 };
 
-// One image as stored: its header fields and its pixel code.
-struct ShpFileImage {
-  uint16_t FirstWord = 1;  // 0 marks an empty image
-  int32_t X0 = 0;
-  int32_t Y0 = 0;
-  int32_t X1 = 0;  // inclusive
-  int32_t Y1 = 0;  // inclusive
+// One image as stored: its header fields (not empty unless FirstWord is set
+// to 0) and its pixel code.
+struct ShpFileImage : map::ShpImageHeader {
+  ShpFileImage() { FirstWord = 1; }
   std::vector<uint8_t> Code;
 };
 
