@@ -101,11 +101,11 @@ void ThickLine(ShpPicture& p, QPoint from, QPoint to, int width, int16_t colour,
 ShpPicture GroundPicture(const FileLook& look, int image, int width, int height) {
   ShpPicture p(width, height);
   const int16_t main = look.Shades[size_t(image % 4)];
-  const int16_t speckle = look.Shades[size_t((image + 1) % 4)];
+  const int16_t dots = look.Shades[size_t((image + 1) % 4)];
   for (int y = 0; y < height; ++y) {
     for (int x = 0; x < width; ++x) {
       if (!InHex(x * HexWidth / width, y * HexHeight / height)) continue;
-      p.At(x, y) = ((x + 3 * y + image) % 11 == 0) ? speckle : main;
+      p.At(x, y) = ((x + 3 * y + image) % 11 == 0) ? dots : main;
     }
   }
   DrawCentredDigits(p, image, width / 2, height / 2, 2, DigitColour(main));
