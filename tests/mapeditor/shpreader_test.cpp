@@ -1,0 +1,333 @@
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <filesystem>
+
+#include "gamefile/bytes.h"
+#include "mapeditor/core/tilecache.h"
+#include "tests/support/gamefilebuilder.h"
+#include "tools/sampledata/shpencoder.h"
+
+namespace qrl::map {
+namespace {
+
+using sample::BuildShpFile;
+using sample::MakeShpImage;
+using sample::ShpFileImage;
+using sample::ShpPicture;
+using test::Bytes;
+
+constexpr int16_t Green = 13;
+constexpr int16_t Red = 15;
+
+ShpFileImage Solid(int width, int height, int16_t colour = Green, int32_t x0 = 0, int32_t y0 = 0) {
+  return MakeShpImage(ShpPicture(width, height, colour), x0, y0);
+}
+
+// An image of the given size holding exactly the code given.
+ShpFileImage Coded(int width, int height, Bytes code) {
+  ShpFileImage image = Solid(width, height);
+  image.Code = std::move(code);
+  return image;
+}
+
+Bytes FileOf(std::vector<ShpFileImage> images) { return BuildShpFile(images); }
+
+struct Read {
+  int Status = -1;
+  TileGfx Tile;
+  TileImages Images;
+  QImage Picture() const { return Tile.ImageIndex >= 0 ? Images.TileIL.at(size_t(Tile.ImageIndex)) : *Tile.Bitmap; }
+};
+
+Read ReadImage(const Bytes& file, int image, bool forceOwnBitmap = false) {
+  ShpReader reader;
+  reader.ForceOwnBitmap = forceOwnBitmap;
+  Read r;
+  r.Status = reader.ReadShp(image, file, r.Tile, r.Images);
+  return r;
+}
+
+TEST(ShpPaletteTest, HoldsTheGameColours) {
+  EXPECT_EQ(ShpColour(0), 0xFF000000u);
+  EXPECT_EQ(ShpColour(13), 0xFF2BCF33u);
+  EXPECT_EQ(ShpColour(15), 0xFFE30000u);
+  EXPECT_EQ(ShpColour(117), 0xFF3357AFu);
+  EXPECT_EQ(ShpColour(128), 0xFF978763u);
+  EXPECT_EQ(ShpColour(240), 0xFFEFAB23u);
+  EXPECT_EQ(ShpColour(255), 0xFFAFA79Fu);
+  EXPECT_EQ(ShpTransparentColour, qRgb(255, 225, 225));
+}
+
+TEST(ReadShpTest, StandardTilesGoToTheImageListOthersGetOwnBitmaps) {
+  struct Case {
+    const char* Name;
+    int Width, Height;
+    bool Force;
+    int PictureWidth, PictureHeight;
+    bool OwnBitmap;
+    const char* ImgNum;
+    const char* Size;
+  };
+  const Case cases[] = {
+      {"60x60", 60, 60, false, 60, 60, false, "0", "0"},
+      {"12x30", 12, 30, false, 60, 60, false, "0", "0"},
+      {"61x20", 61, 20, false, 61, 20, true, "1", "1"},  // 1220 / 1024
+      {"forced 60x60", 60, 60, true, 60, 60, true, "1", "3"},
+      {"forced 12x30", 12, 30, true, 12, 30, true, "1", "0"},
+      {"whole table", ShpPixelsWidth, ShpPixelsHeight, false, ShpPixelsWidth, ShpPixelsHeight, true, "1", "41"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.Name);
+    Read r = ReadImage(FileOf({Solid(c.Width, c.Height, Green, -5, 7)}), 0, c.Force);
+    ASSERT_EQ(r.Status, ShpLoaded);
+    EXPECT_EQ(r.Tile.XOff, -5);
+    EXPECT_EQ(r.Tile.YOff, 7);
+    EXPECT_EQ(r.Tile.Bitmap.has_value(), c.OwnBitmap);
+    EXPECT_EQ(r.Tile.ImageIndex, c.OwnBitmap ? -1 : 0);
+    EXPECT_EQ(r.Images.TileIL.size(), c.OwnBitmap ? 0u : 1u);
+    const QImage picture = r.Picture();
+    EXPECT_EQ(picture.size(), QSize(c.PictureWidth, c.PictureHeight));
+    EXPECT_EQ(r.Tile.OpaqueRect, QRect(0, 0, c.Width, c.Height));
+    EXPECT_EQ(picture.pixel(0, 0), ShpColour(Green));
+    EXPECT_EQ(picture.pixel(c.Width - 1, c.Height - 1), ShpColour(Green));
+    if (c.PictureWidth > c.Width) {
+      EXPECT_EQ(picture.pixel(c.Width, 0), ShpTransparentColour);
+    }
+    if (c.PictureHeight > c.Height) {
+      EXPECT_EQ(picture.pixel(0, c.Height), ShpTransparentColour);
+    }
+    EXPECT_EQ(ImgNumLblText(r.Images), c.ImgNum);
+    EXPECT_EQ(SizeLblText(r.Images), c.Size);
+  }
+}
+
+TEST(ReadShpTest, ImageListIndexesFollowTheAdds) {
+  const Bytes file = FileOf({Solid(60, 60), Solid(61, 20), Solid(10, 10, Red)});
+  ShpReader reader;
+  TileImages images;
+  TileGfx first, own, second;
+  EXPECT_EQ(reader.ReadShp(0, file, first, images), ShpLoaded);
+  EXPECT_EQ(reader.ReadShp(1, file, own, images), ShpLoaded);
+  EXPECT_EQ(reader.ReadShp(2, file, second, images), ShpLoaded);
+  EXPECT_EQ(first.ImageIndex, 0);
+  EXPECT_EQ(second.ImageIndex, 1);
+  EXPECT_EQ(images.TileIL[1].pixel(0, 0), ShpColour(Red));
+  EXPECT_EQ(images.BigBitmapCount, 1);
+  EXPECT_EQ(images.BigBitmapPixels, 1220);
+}
+
+TEST(ReadShpTest, ImageCountLimitsAndEmptyImages) {
+  const std::vector<ShpFileImage> thirty(30, Solid(4, 4));
+  std::vector<ShpFileImage> many(250, Solid(4, 4));
+  ShpFileImage empty = Solid(4, 4);
+  empty.FirstWord = 0;
+  Bytes tooMany = FileOf(many);
+  WriteLe32(tooMany.data() + 4, 251);
+  Bytes negativeCount = FileOf(thirty);
+  WriteLe32(negativeCount.data() + 4, uint32_t(-3));
+
+  struct Case {
+    const char* Name;
+    Bytes File;
+    int Image;
+    int Status;
+  };
+  const Case cases[] = {
+      {"250 images", FileOf(many), 249, ShpLoaded},
+      {"251 images", tooMany, 0, ShpTooManyImages},
+      {"image 30 of 30", FileOf(thirty), 30, ShpNoSuchImage},
+      {"image 29 of 30", FileOf(thirty), 29, ShpLoaded},
+      {"negative count", negativeCount, 0, ShpNoSuchImage},
+      {"empty image", FileOf({empty}), 0, ShpEmptyImage},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.Name);
+    Read r = ReadImage(c.File, c.Image);
+    EXPECT_EQ(r.Status, c.Status);
+    EXPECT_EQ(r.Tile.IsLoaded(), c.Status == ShpLoaded);
+    EXPECT_EQ(r.Images.TileIL.size(), c.Status == ShpLoaded ? 1u : 0u);
+  }
+}
+
+// Decoded rows as text: R red, G green, '.' transparent.
+std::vector<std::string> Rows(const QImage& picture, int width, int height) {
+  std::vector<std::string> rows;
+  for (int y = 0; y < height; ++y) {
+    std::string row;
+    for (int x = 0; x < width; ++x) {
+      const QRgb p = picture.pixel(x, y);
+      row += p == ShpTransparentColour ? '.' : p == ShpColour(Red) ? 'R' : p == ShpColour(Green) ? 'G' : '?';
+    }
+    rows.push_back(row);
+  }
+  return rows;
+}
+
+TEST(ReadShpTest, DecodesThePixelCode) {
+  using R = std::vector<std::string>;
+  struct Case {
+    const char* Name;
+    Bytes Code;
+    R Expected;  // 3 x 3
+  };
+  const uint8_t r = uint8_t(Red), g = uint8_t(Green);
+  const Case cases[] = {
+      {"repeat, literals, transparent run", {4, r, 0, 1, 1, 3, g, 0, 7, g, r, g, 0}, {"RR.", ".G.", "GRG"}},
+      {"transparent count 0 puts nothing", {1, 0, 2, r, 0, 0, 0}, {"R..", "...", "..."}},
+      {"two end-of-row codes leave a row empty", {6, r, 0, 0, 6, g, 0}, {"RRR", "...", "GGG"}},
+      {"ends with the last row's end code", {2, r, 0, 2, r, 0, 2, r, 0, 6, g, 0}, {"R..", "R..", "R.."}},
+      {"file ends after a control byte", {6, r, 0, 7}, {"RRR", "...", "..."}},
+      {"file ends inside literals", {7, g}, {"G..", "...", "..."}},
+      {"file ends before a repeat colour", {6}, {"...", "...", "..."}},
+      {"file ends before a transparent count", {1}, {"...", "...", "..."}},
+      {"file ends inside the first row", {4, r}, {"RR.", "...", "..."}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.Name);
+    Read read = ReadImage(FileOf({Coded(3, 3, c.Code)}), 0);
+    ASSERT_EQ(read.Status, ShpLoaded);
+    EXPECT_EQ(Rows(read.Picture(), 3, 3), c.Expected);
+  }
+}
+
+TEST(ReadShpTest, RowsRunningPastTheTableLoseTheirRest) {
+  // 381 pixels into a row of the widest image the table holds, then a second row.
+  ShpFileImage wide = Coded(ShpPixelsWidth, 2, {254, uint8_t(Red), 254, uint8_t(Red), 254, uint8_t(Red), 0, 2,
+                                                uint8_t(Green), 0});
+  Read r = ReadImage(FileOf({wide}), 0);
+  ASSERT_EQ(r.Status, ShpLoaded);
+  EXPECT_EQ(r.Picture().pixel(ShpPixelsWidth - 1, 0), ShpColour(Red));
+  EXPECT_EQ(r.Picture().pixel(0, 1), ShpColour(Green));
+  EXPECT_EQ(r.Picture().pixel(1, 1), ShpTransparentColour);
+}
+
+TEST(ReadShpTest, PositionsFarOutsideAreNotDecoded) {
+  struct Case {
+    int32_t X0, Y0;
+    bool Decoded;
+  };
+  const Case cases[] = {{642, 0, false}, {641, 0, true}, {-101, 0, false}, {-100, 0, true},
+                        {0, 482, false}, {0, 481, true}, {0, -101, false}, {0, -100, true}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.X0 << "," << c.Y0);
+    Read r = ReadImage(FileOf({Solid(20, 10, Red, c.X0, c.Y0)}), 0);
+    ASSERT_EQ(r.Status, ShpLoaded);
+    EXPECT_EQ(r.Tile.XOff, c.X0);
+    EXPECT_EQ(r.Picture().size(), QSize(60, 60));
+    EXPECT_EQ(r.Picture().pixel(5, 5), c.Decoded ? ShpColour(Red) : ShpTransparentColour);
+    EXPECT_EQ(r.Tile.OpaqueRect.isEmpty(), !c.Decoded);
+  }
+}
+
+TEST(ReadShpTest, DamagedFilesGiveStatusesNotStaleData) {
+  const Bytes good = FileOf({Solid(4, 4), Solid(4, 4), Solid(4, 4)});
+  auto withLe32 = [&](size_t at, int32_t value) {
+    Bytes b = good;
+    WriteLe32(b.data() + at, uint32_t(value));
+    return b;
+  };
+  auto truncated = [&](size_t size) { return Bytes(good.begin(), good.begin() + ptrdiff_t(size)); };
+  const size_t image2 = ReadLe32(good.data() + 8 + 16);
+  const size_t x1Of2 = image2 + 16;
+  const size_t y1Of2 = image2 + 20;
+
+  struct Case {
+    const char* Name;
+    Bytes File;
+    int Status;
+  };
+  const Case cases[] = {
+      {"no count", truncated(6), ShpTooManyImages},
+      {"offset of image 2 missing", truncated(8 + 8 * 2 + 2), ShpEmptyImage},
+      {"header cut short", truncated(image2 + 20), ShpEmptyImage},
+      {"offset beyond the file", withLe32(8 + 16, int32_t(good.size())), ShpEmptyImage},
+      {"negative offset", withLe32(8 + 16, -24), ShpEmptyImage},
+      {"width 0", withLe32(x1Of2, -1), ShpEmptyImage},
+      {"height below 0", withLe32(y1Of2, -5), ShpEmptyImage},
+      {"216 wide", withLe32(x1Of2, ShpPixelsWidth), ShpEmptyImage},
+      {"201 high", withLe32(y1Of2, ShpPixelsHeight), ShpEmptyImage},
+      {"absurd width", withLe32(x1Of2, INT_MAX), ShpEmptyImage},
+      {"code cut short", truncated(image2 + 24 + 3), ShpLoaded},
+  };
+  // One reader for all: a damaged file must not inherit the tables of the good
+  // file read just before it.
+  ShpReader reader;
+  TileImages images;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.Name);
+    TileGfx before;
+    ASSERT_EQ(reader.ReadShp(2, good, before, images), ShpLoaded);
+    TileGfx tile;
+    EXPECT_EQ(reader.ReadShp(2, c.File, tile, images), c.Status);
+    EXPECT_EQ(tile.IsLoaded(), c.Status == ShpLoaded);
+  }
+  Bytes minX = withLe32(image2 + 8, INT_MIN);
+  WriteLe32(minX.data() + x1Of2, uint32_t(INT_MAX));
+  TileGfx tile;
+  EXPECT_EQ(reader.ReadShp(2, minX, tile, images), ShpEmptyImage);
+}
+
+TEST(ReadShpTest, UnreadableFileIsStatus1) {
+  ShpReader reader;
+  TileImages images;
+  TileGfx tile;
+  EXPECT_EQ(reader.ReadShp(0, test::MakeTempFolder("shp") + "missing.shp", tile, images), ShpCannotOpen);
+  EXPECT_FALSE(tile.IsLoaded());
+}
+
+class TileCacheTest : public testing::Test {
+ protected:
+  void SetUp() override { cache.ShpDir = folder; }
+  void WriteShp(const std::string& dir, const std::string& name, std::vector<ShpFileImage> images) {
+    test::WriteFile(dir + name, FileOf(std::move(images)));
+  }
+  QRgb CentreOf(int file, int image) {
+    const TileGfx* tile = cache.Fetch(file, image);
+    if (!tile) return 0;
+    return cache.Picture(*tile)->pixel(1, 1);
+  }
+  std::string folder = test::MakeTempFolder("tiles");
+  TileCache cache;
+};
+
+TEST_F(TileCacheTest, LoadsOnFirstUseCaseBlindAndKeepsTheTile) {
+  WriteShp(folder, "TER05Z4.SHP", {Solid(4, 4, Red), Solid(4, 4, Green)});
+  EXPECT_EQ(CentreOf(5, 1), ShpColour(Green));
+  std::filesystem::remove(folder + "TER05Z4.SHP");
+  EXPECT_EQ(CentreOf(5, 1), ShpColour(Green));
+  EXPECT_EQ(cache.Images.TileIL.size(), 1u);
+  EXPECT_EQ(cache.Fetch(5, 0), nullptr);
+  EXPECT_FALSE(cache.Entry(5, 0)->IsLoaded());
+}
+
+TEST_F(TileCacheTest, FailedReadsAreRetriedOnTheNextUse) {
+  EXPECT_EQ(cache.Fetch(7, 0), nullptr);
+  WriteShp(folder, "Ter07z4.shp", {Solid(4, 4, Red)});
+  EXPECT_EQ(CentreOf(7, 0), ShpColour(Red));
+}
+
+TEST_F(TileCacheTest, ChangingShpDirKeepsLoadedTiles) {
+  const std::string other = test::MakeTempFolder("tiles2");
+  WriteShp(folder, "Ter01z4.shp", {Solid(4, 4, Red), Solid(4, 4, Red)});
+  WriteShp(other, "Ter01z4.shp", {Solid(4, 4, Green), Solid(4, 4, Green)});
+  EXPECT_EQ(CentreOf(1, 0), ShpColour(Red));
+  cache.ShpDir = other;
+  EXPECT_EQ(CentreOf(1, 0), ShpColour(Red));
+  EXPECT_EQ(CentreOf(1, 1), ShpColour(Green));
+}
+
+TEST_F(TileCacheTest, HoldsEveryFileAndImageATileWordCanName) {
+  std::vector<ShpFileImage> images(TileCacheImages, Solid(4, 4));
+  images.back() = Solid(4, 4, Red);
+  WriteShp(folder, "Ter99z4.shp", images);
+  EXPECT_EQ(CentreOf(99, 249), ShpColour(Red));
+  EXPECT_EQ(cache.Fetch(100, 0), nullptr);
+  EXPECT_EQ(cache.Fetch(99, 250), nullptr);
+  EXPECT_EQ(cache.Fetch(-1, 0), nullptr);
+  EXPECT_EQ(ShpFileName(7), "Ter07z4.shp");
+  EXPECT_EQ(ShpFileName(99), "Ter99z4.shp");
+}
+
+}  // namespace
+}  // namespace qrl::map
