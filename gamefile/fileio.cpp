@@ -43,7 +43,16 @@ std::optional<std::vector<uint8_t>> ReadWholeFile(const std::string& path) {
   if (std::filesystem::is_directory(path, ec)) return std::nullopt;
   std::ifstream in(path, std::ios::binary);
   if (!in) return std::nullopt;
-  std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  std::vector<uint8_t> bytes;
+  constexpr size_t Chunk = 1 << 16;
+  // Read in chunks to the end rather than trusting a size taken beforehand:
+  // the file may be a pipe or grow while it is read.
+  while (in) {
+    size_t at = bytes.size();
+    bytes.resize(at + Chunk);
+    in.read(reinterpret_cast<char*>(bytes.data() + at), std::streamsize(Chunk));
+    bytes.resize(at + size_t(in.gcount()));
+  }
   if (in.bad()) return std::nullopt;
   return bytes;
 }
