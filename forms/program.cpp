@@ -29,7 +29,9 @@ bool Program::TakeMainRole() { return std::exchange(NextFormIsMain, false); }
 void Program::MainFormClosed() {
   if (!RunningProgram) return;
   RunningProgram->MainClosed = true;
-  QCoreApplication::quit();
+  // Outside the loop quit() would make every later event loop (modal boxes
+  // included) return at once; RunProgram does not start the loop instead.
+  if (RunningProgram->InLoop) QCoreApplication::quit();
 }
 
 int RunProgram(const std::function<void(Program&)>& build) {
@@ -39,13 +41,17 @@ int RunProgram(const std::function<void(Program&)>& build) {
     build(program);
     if (QWidget* main = program.MainForm(); main && !program.MainClosed) {
       main->show();
-      if (!program.MainClosed) QApplication::exec();
+      if (!program.MainClosed) {
+        program.InLoop = true;
+        QApplication::exec();
+      }
     }
   } catch (const std::exception& e) {
     ShowExceptionBox(nullptr, QString::fromUtf8(e.what()));
   } catch (...) {
     ShowExceptionBox(nullptr, QStringLiteral("Unknown exception"));
   }
+  program.InLoop = false;
   RunningProgram = outer;
   return 0;
 }

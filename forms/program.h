@@ -56,6 +56,7 @@ class Program {
 
   std::vector<std::unique_ptr<QWidget>> Forms;
   bool MainClosed = false;
+  bool InLoop = false;
 };
 
 // Runs a program on the QApplication that main() made: `build` sets the

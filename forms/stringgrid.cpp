@@ -362,7 +362,8 @@ bool StringGrid::eventFilter(QObject* watched, QEvent* event) {
   if (watched == corner && event->type() == QEvent::Paint && bothFixed) {
     // The corner is cell (0, 0): drawn as a heading like its neighbours.
     QStyleOptionHeader option;
-    option.initFrom(corner);
+    option.initFrom(horizontalHeader());  // the corner button is disabled (no select-all): not its look
+    option.orientation = Qt::Horizontal;
     option.rect = corner->rect();
     option.text = Model->Cell(0, 0);
     option.textAlignment = Qt::AlignLeft | Qt::AlignVCenter;

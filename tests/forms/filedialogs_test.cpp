@@ -95,12 +95,16 @@ TEST(DialogScriptTest, CancelChangesNothing) {
   EXPECT_EQ(script.AnswersLeft(), 0);
 }
 
+// An empty file at `path`; false when it cannot be made.
+bool MakeFile(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::WriteOnly);
+}
+
 TEST(DialogScriptTest, RecordsWhenTheSaveDialogWouldAskBeforeOverwriting) {
   QTemporaryDir dir;
   QString existing = dir.filePath("old.dat");
-  QFile file(existing);
-  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-  file.close();
+  ASSERT_TRUE(MakeFile(existing));
 
   SaveDialog dialog(nullptr);
   EXPECT_TRUE(dialog.OverwritePrompt());
@@ -139,9 +143,7 @@ void AnswerNextDialog(Answer answer) {
 TEST(FileDialogTest, TheShownOpenDialogCarriesThePropertiesAndReturnsTheFullPath) {
   QTemporaryDir dir;
   QString path = dir.filePath("scen001.dat");
-  QFile file(path);
-  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-  file.close();
+  ASSERT_TRUE(MakeFile(path));
 
   OpenDialog dialog(nullptr);
   dialog.SetTitle("Pick KX3 Map to Convert");
