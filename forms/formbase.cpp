@@ -34,7 +34,7 @@ void ActivationTracker::Forget(const QWidget* window) {
   if (LastActive == window) LastActive = nullptr;
 }
 
-ActivationTracker& ActivationTracker::Program() {
+ActivationTracker& ActivationTracker::Shared() {
   static ActivationTracker tracker;
   return tracker;
 }

@@ -25,7 +25,7 @@ class ActivationTracker {
   const QWidget* Last() const { return LastActive; }
 
   // The tracker of the program's windows (FormBase's default).
-  static ActivationTracker& Program();
+  static ActivationTracker& Shared();
 
  private:
   const QWidget* LastActive = nullptr;
@@ -34,13 +34,15 @@ class ActivationTracker {
 // Mixed into each form class next to its Qt base, which comes first:
 //   class TMainForm : public QMainWindow, public qrl::forms::FormBase {
 //     TMainForm() : QMainWindow(nullptr), FormBase(this) { ... }
-// The hooks run through the handler wrapper; each is public, so other windows
-// and tests call them directly as the programs do.
+// The Qt base is QWidget, QMainWindow, or QDialog for a modal window (its
+// exec() shows and activates it like any window; done() hides it without a
+// close event). The hooks run through the handler wrapper; each is public, so
+// other windows and tests call them directly as the programs do.
 class FormBase {
  public:
   // `window` is the form itself (a top-level widget), watched for its events
   // as long as this object lives.
-  explicit FormBase(QWidget* window, ActivationTracker& tracker = ActivationTracker::Program());
+  explicit FormBase(QWidget* window, ActivationTracker& tracker = ActivationTracker::Shared());
   virtual ~FormBase();
   FormBase(const FormBase&) = delete;
   FormBase& operator=(const FormBase&) = delete;

@@ -91,7 +91,7 @@ TEST(ActivationTest, AThrowingActivationIsShownAndTheWindowGoesOn) {
 }
 
 TEST(ActivationTest, RealWindowActivationFollowsTheRule) {
-  CountingForm main(ActivationTracker::Program()), other(ActivationTracker::Program());
+  CountingForm main(ActivationTracker::Shared()), other(ActivationTracker::Shared());
   auto activate = [](QWidget& window) {
     window.activateWindow();
     return QTest::qWaitForWindowActive(&window);
