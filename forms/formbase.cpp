@@ -59,7 +59,9 @@ void FormBase::WatchEvent(const QEvent& event) {
       if (!event.spontaneous()) Tracker.Forget(Self);
       break;
     case QEvent::WindowActivate:
-      if (Tracker.Activated(Self)) RunHandler(Self, [this] { FormActivate(); });
+      // The window system may still report a window it was about to activate
+      // after the window hid itself again; only a shown window is active.
+      if (Self->isVisible() && Tracker.Activated(Self)) RunHandler(Self, [this] { FormActivate(); });
       break;
     case QEvent::Close:
       RunHandler(Self, [this] { FormClose(); });

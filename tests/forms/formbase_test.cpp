@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDialog>
 #include <QMessageBox>
 #include <QTest>
 #include <memory>
@@ -40,6 +41,8 @@ TEST(ActivationTest, FocusBackFromABoxIsNoActivationButSwitchingWindowsIs) {
   ActivationTracker tracker;
   CountingForm main(tracker), other(tracker);
   QMessageBox box(&main);
+  main.show();
+  other.show();
 
   ActivateOnly(main, nullptr);
   EXPECT_EQ(main.Activations, 1);
@@ -62,6 +65,8 @@ TEST(ActivationTest, AWindowHiddenAndShownAgainIsActivatedAgain) {
   EXPECT_EQ(form.Shows, 1);
   ActivateOnly(form, nullptr);
   form.hide();
+  ActivateOnly(form, nullptr);  // a late report for the hidden window
+  EXPECT_EQ(form.Activations, 1);
   form.show();
   EXPECT_EQ(form.Shows, 2);
   ActivateOnly(form, nullptr);
@@ -71,6 +76,7 @@ TEST(ActivationTest, AWindowHiddenAndShownAgainIsActivatedAgain) {
 TEST(ActivationTest, ADestroyedWindowIsForgotten) {
   ActivationTracker tracker;
   auto form = std::make_unique<CountingForm>(tracker);
+  form->show();
   ActivateOnly(*form, nullptr);
   EXPECT_EQ(tracker.Last(), form.get());
   form.reset();
@@ -81,6 +87,8 @@ TEST(ActivationTest, AThrowingActivationIsShownAndTheWindowGoesOn) {
   MessageLog log;
   ActivationTracker tracker;
   CountingForm form(tracker), other(tracker);
+  form.show();
+  other.show();
   form.Throw = true;
   ActivateOnly(form, nullptr);
   ASSERT_EQ(log.Entries().size(), 1u);
@@ -111,6 +119,32 @@ TEST(ActivationTest, RealWindowActivationFollowsTheRule) {
   box.hide();
   ASSERT_TRUE(activate(main));
   EXPECT_EQ(main.Activations, mainBefore + 1);
+}
+
+class ModalForm : public QDialog, public FormBase {
+ public:
+  ModalForm() : QDialog(nullptr), FormBase(this) {}
+  void FormShow() override { ++Shows; }
+  void FormActivate() override {
+    ++Activations;
+    done(1);
+  }
+  int Shows = 0, Activations = 0;
+};
+
+TEST(ActivationTest, AModalProgramWindowActivatesAndSoDoesItsOpenerAfterwards) {
+  CountingForm main(ActivationTracker::Shared());
+  main.show();
+  main.activateWindow();
+  if (!QTest::qWaitForWindowActive(&main)) GTEST_SKIP() << "the platform does not activate windows";
+  int mainBefore = main.Activations;
+  ModalForm fileForm;
+  EXPECT_EQ(fileForm.exec(), 1);  // its activation hook ends it
+  EXPECT_EQ(fileForm.Shows, 1);
+  EXPECT_EQ(fileForm.Activations, 1);
+  main.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&main));
+  EXPECT_EQ(main.Activations, mainBefore + 1);  // another program window was active in between
 }
 
 TEST(FormHooksTest, CloseRunsTheCloseHookAndHidesTheWindow) {
