@@ -1,0 +1,60 @@
+#pragma once
+// The programs' message boxes. Every box a window shows goes through these
+// helpers, so that a test can record the boxes instead of running their modal
+// loops (see MessageLog).
+#include <QString>
+#include <vector>
+
+class QWidget;
+
+namespace qrl::forms {
+
+enum class BoxKind {
+  Message,      // ShowMessage: text, caption, OK, no icon
+  ErrorDialog,  // ShowErrorDialog: the framework's error message dialog
+  Exception,    // ShowExceptionBox: the default exception box
+};
+
+struct ShownBox {
+  BoxKind Kind;
+  QString Text;
+  QString Caption;
+};
+
+// A modal box with the text and the caption, an OK button and no icon.
+// `parent` may be null (the box is then centred on the screen).
+void ShowMessage(QWidget* parent, const QString& text, const QString& caption);
+
+// The framework's error message dialog: critical icon, caption "Error", OK.
+void ShowErrorDialog(QWidget* parent, const QString& text);
+
+// The default exception box: the exception's text, the application's title
+// (QCoreApplication::applicationName, see Program::SetTitle) as caption, the
+// critical icon and OK.
+void ShowExceptionBox(QWidget* parent, const QString& text);
+
+// While a MessageLog lives, the three helpers above record each box in it and
+// return at once: nothing is shown and no modal loop runs. Logs nest; the
+// newest one records and the one before records again once it is gone.
+// Meant for tests; create and destroy on the GUI thread.
+class MessageLog {
+ public:
+  MessageLog();
+  ~MessageLog();
+  MessageLog(const MessageLog&) = delete;
+  MessageLog& operator=(const MessageLog&) = delete;
+
+  // The boxes in the order they were asked for.
+  const std::vector<ShownBox>& Entries() const { return Shown; }
+  void Clear() { Shown.clear(); }
+
+  // The log that records now, or null when boxes are really shown.
+  static MessageLog* Active();
+  void Add(ShownBox box) { Shown.push_back(std::move(box)); }
+
+ private:
+  MessageLog* Previous;
+  std::vector<ShownBox> Shown;
+};
+
+}  // namespace qrl::forms
