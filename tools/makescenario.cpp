@@ -53,7 +53,7 @@ constexpr uint8_t DirE = 1, DirW = 8;
 constexpr int TerrainBitsByte1 = 1, ElevationOffset = 4, PavedRoadMask = 13;
 constexpr int RoadRow = 40;
 
-struct UnitSpec {
+struct UnitType {
   const char* Name;
   uint8_t Class;
   uint8_t Men;
@@ -63,20 +63,20 @@ struct UnitSpec {
   uint8_t Cost;
 };
 
-struct FormationSpec {
+struct FormationPlan {
   uint8_t Formation;
   int Count;
-  UnitSpec Unit;
+  UnitType Unit;
 };
 
-struct SideSpec {
+struct SidePlan {
   uint8_t Nation;
-  std::vector<FormationSpec> Formations;
+  std::vector<FormationPlan> Formations;
   std::vector<const char*> Leaders;
   int FirstColumn;
 };
 
-const std::array<SideSpec, SideCount> Sides = {{
+const std::array<SidePlan, SideCount> Sides = {{
     {GermanyCode,
      {{1, 4, {"Pz IV H", 3, 5, 14, {12, 40, 40, 0}, 80, 120}},
       {2, 4, {"Grenadiere", 1, 9, 4, {3, 5, 7, 0}, 0, 30}},
@@ -106,13 +106,13 @@ void WriteUnits(std::vector<Bytes>& sections) {
   leaders.assign(size_t(UnitSlotCount) * LeaderRecordSize, 0);
   positions.assign(size_t(UnitSlotCount) * PositionRecordSize, 0);
   for (int side = 0; side < SideCount; ++side) {
-    const SideSpec& spec = Sides[size_t(side)];
+    const SidePlan& plan = Sides[size_t(side)];
     int k = 0;
-    for (const FormationSpec& formation : spec.Formations) {
+    for (const FormationPlan& formation : plan.Formations) {
       for (int i = 0; i < formation.Count; ++i, ++k) {
         const int index = side * UnitsPerSide + k;
         std::span<uint8_t> u(&units[size_t(index) * UnitRecordSize], size_t(UnitRecordSize));
-        const UnitSpec& t = formation.Unit;
+        const UnitType& t = formation.Unit;
         SetFieldText(u, Unit::Name, Unit::NameFieldSize, std::string(t.Name) + " " + std::to_string(i + 1));
         SetFieldByte(u, Unit::Class, t.Class);
         SetFieldLe16(u, Unit::ImageNumber, uint16_t(t.Class * 10 + side));
@@ -137,14 +137,14 @@ void WriteUnits(std::vector<Bytes>& sections) {
         SetFieldByte(u, Unit::Radio, t.Armour != 0 ? 1 : 0);
         SetFieldByte(u, Unit::Cost, t.Cost);
         SetFieldByte(u, Unit::CostCount, 1);
-        SetFieldByte(u, Unit::Country, spec.Nation);
+        SetFieldByte(u, Unit::Country, plan.Nation);
         SetFieldByte(u, Unit::OobUnitNumber, uint8_t(formation.Formation * 10 + t.Class));
         SetFieldByte(u, Unit::InUse, 1);
         SetFieldByte(u, Unit::SideByte, uint8_t(side));
         SetFieldByte(u, Unit::RateOfFire, 4);
 
         std::span<uint8_t> l(&leaders[size_t(index) * LeaderRecordSize], size_t(LeaderRecordSize));
-        const char* leaderName = k < int(spec.Leaders.size()) ? spec.Leaders[size_t(k)] : "Sgt/Unknown";
+        const char* leaderName = k < int(plan.Leaders.size()) ? plan.Leaders[size_t(k)] : "Sgt/Unknown";
         SetFieldText(l, Leader::Name, Leader::Rank, leaderName);
         SetFieldByte(l, Leader::Rank, uint8_t(k == 0 ? 6 : 3 + k % 3));
         SetFieldByte(l, Leader::Rally, Spread(index, 30, 50));
@@ -153,7 +153,7 @@ void WriteUnits(std::vector<Bytes>& sections) {
         SetFieldByte(l, Leader::Armour, Spread(index + 5, 30, 50));
 
         std::span<uint8_t> p(&positions[size_t(index) * PositionRecordSize], size_t(PositionRecordSize));
-        SetFieldLe16(p, Position::X, uint16_t(spec.FirstColumn + (k % 4) * 2));
+        SetFieldLe16(p, Position::X, uint16_t(plan.FirstColumn + (k % 4) * 2));
         SetFieldLe16(p, Position::Y, uint16_t(30 + k * 2));
       }
     }
