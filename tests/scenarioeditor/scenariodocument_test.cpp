@@ -130,6 +130,16 @@ TEST_F(ScenarioDocumentTest, WholeSaveOf99RecordsIsByteIdentical) {
   EXPECT_EQ(Doc.SaveDir, Folder);
 }
 
+TEST_F(ScenarioDocumentTest, ASmallerFileLoadedLaterKeepsNoRecordOfTheEarlierOne) {
+  Load(Put("scen001.dat", ScenarioFixture(99).Build()));
+  const Bytes small = ScenarioFixture(20).Build();
+  Load(Put("scen002.dat", small));
+  EXPECT_EQ(Doc.Slots.SlotId[21], 0);
+  const std::string saved = Folder + "copy.dat";
+  ASSERT_EQ(SaveWholeFile(Doc, saved), std::nullopt);
+  EXPECT_EQ(ReadBack(saved), small);
+}
+
 TEST_F(ScenarioDocumentTest, AnEmptyRecordIsSavedInItsPlace) {
   ScenarioFixture f(40);
   f.Sections[5].clear();
