@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <filesystem>
+#include <utility>
 
 #include "gamefile/fileio.h"
 #include "gamefile/magic.h"
@@ -48,6 +49,13 @@ bool IsCurrentGameFile(const std::string& path) {
 }
 
 LoadOutcome DecodeSaveFile(ScenarioDocument& doc, const std::string& path, std::span<const uint8_t> file) {
+  if (!HasCurrentGameMagic(file)) return LoadOutcome{.Boxes = {Boxes::NotCurrentGame}};
+  GameFileSlots fresh;
+  return DecodeSaveFile(doc, path, file, fresh);
+}
+
+LoadOutcome DecodeSaveFile(ScenarioDocument& doc, const std::string& path, std::span<const uint8_t> file,
+                           GameFileSlots& scratch) {
   LoadOutcome outcome;
   if (!HasCurrentGameMagic(file)) {
     outcome.Boxes.push_back(Boxes::NotCurrentGame);
@@ -59,9 +67,8 @@ LoadOutcome DecodeSaveFile(ScenarioDocument& doc, const std::string& path, std::
 
   // Decoded apart and then put in place, so that the document never holds
   // the mix of two files.
-  GameFileSlots fresh;
-  const RecordLoopResult result = ReadSaveFileRecords(file, fresh);
-  doc.Slots = std::move(fresh);
+  const RecordLoopResult result = ReadSaveFileRecords(file, scratch);
+  std::swap(doc.Slots, scratch);
   doc.EverLoaded = true;
   doc.FirstUnreadSlot = FirstUnreadSlot(result, doc.Slots);
   outcome.Loaded = true;

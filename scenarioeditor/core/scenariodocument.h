@@ -116,6 +116,11 @@ bool IsCurrentGameFile(const std::string& path);
 LoadOutcome ReadSaveFile(ScenarioDocument& doc, const std::string& path);
 // The same for bytes already read from path (no comment file is read).
 LoadOutcome DecodeSaveFile(ScenarioDocument& doc, const std::string& path, std::span<const uint8_t> file);
+// As above, decoding into scratch (whatever it holds is overwritten) and
+// swapping it in; afterwards scratch holds the previous slots. Callers that
+// load many files keep one scratch object and save a fresh 5 MB buffer each.
+LoadOutcome DecodeSaveFile(ScenarioDocument& doc, const std::string& path, std::span<const uint8_t> file,
+                           GameFileSlots& scratch);
 // The comment of CurrentFile into CommentText; a comment file that does not
 // open leaves CommentText as it was.
 void ReadCommentOfCurrentFile(ScenarioDocument& doc);
