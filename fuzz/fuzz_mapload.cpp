@@ -17,8 +17,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     return 0;
   }
   auto saved = qrl::map::BuildMapFile(doc);
-  qrl::map::MapDocument again;
-  again.MarkWantedSections();
+  static qrl::map::MapDocument again = [] {
+    qrl::map::MapDocument d;
+    d.MarkWantedSections();
+    return d;
+  }();
   if (qrl::map::LoadMapFromGameFile(saved, again).Status != qrl::map::MapLoadStatus::Loaded) __builtin_trap();
   if (qrl::map::BuildMapFile(again) != saved) __builtin_trap();
   return 0;

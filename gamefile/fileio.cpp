@@ -27,18 +27,37 @@ bool WriteAll(int fd, std::span<const uint8_t> bytes) {
   size_t done = 0;
   while (done < bytes.size()) {
     ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      return false;
-    }
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return false;
     done += size_t(n);
   }
   return true;
 }
 
+// The file a path finally names, following links (also dangling ones, whose
+// target is to be created); the path itself for a loop or a non-link.
+std::filesystem::path ResolveLinks(std::filesystem::path path) {
+  constexpr int MaxLinkDepth = 40;
+  std::error_code ec;
+  for (int depth = 0; depth < MaxLinkDepth && std::filesystem::is_symlink(path, ec); ++depth) {
+    std::filesystem::path target = std::filesystem::read_symlink(path, ec);
+    if (ec) break;
+    path = target.is_absolute() ? target : path.parent_path() / target;
+  }
+  return path;
+}
+
+// Makes the rename itself durable.
+void SyncFolder(const std::string& folder) {
+  int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY);
+  if (fd < 0) return;
+  ::fsync(fd);
+  ::close(fd);
+}
+
 }  // namespace
 
-std::optional<std::vector<uint8_t>> ReadWholeFile(const std::string& path) {
+std::optional<std::vector<uint8_t>> ReadWholeFile(const std::string& path, size_t maxBytes) {
   std::error_code ec;
   if (std::filesystem::is_directory(path, ec)) return std::nullopt;
   std::ifstream in(path, std::ios::binary);
@@ -49,34 +68,37 @@ std::optional<std::vector<uint8_t>> ReadWholeFile(const std::string& path) {
   // the file may be a pipe or grow while it is read.
   while (in) {
     size_t at = bytes.size();
+    if (at > maxBytes) return std::nullopt;
     bytes.resize(at + Chunk);
     in.read(reinterpret_cast<char*>(bytes.data() + at), std::streamsize(Chunk));
     bytes.resize(at + size_t(in.gcount()));
   }
-  if (in.bad()) return std::nullopt;
+  if (in.bad() || bytes.size() > maxBytes) return std::nullopt;
   return bytes;
 }
 
 bool SafeSaveFile(const std::string& requestedPath, std::span<const uint8_t> bytes) {
-  std::error_code ec;
   if (requestedPath.empty()) return false;
   // Save through a link to the file it names, and never replace anything but
-  // a regular file (a device or a folder is no place for a map).
-  std::string path = requestedPath;
-  if (std::filesystem::is_symlink(path, ec)) path = std::filesystem::weakly_canonical(path, ec).string();
+  // a writable regular file: a device, a folder or a read-only file would not
+  // have opened for writing either.
+  const std::string path = ResolveLinks(requestedPath).string();
+  std::error_code ec;
   auto status = std::filesystem::status(path, ec);
-  if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status)) return false;
-  std::string folder = FolderOf(path);
+  const bool exists = std::filesystem::exists(status);
+  if (exists && (!std::filesystem::is_regular_file(status) || ::access(path.c_str(), W_OK) != 0)) return false;
+
+  const std::string folder = FolderOf(path);
   std::string pattern = (folder.empty() ? std::string("./") : folder) + ".qrlsave-XXXXXX";
   std::vector<char> temp(pattern.begin(), pattern.end());
   temp.push_back('\0');
   int fd = ::mkstemp(temp.data());
   if (fd < 0) return false;
-  std::string tempPath(temp.data());
+  const std::string tempPath(temp.data());
 
   mode_t mode = 0644;
   struct stat st {};
-  if (::stat(path.c_str(), &st) == 0) {
+  if (exists && ::stat(path.c_str(), &st) == 0) {
     mode = st.st_mode & 07777;
   } else {
     mode_t mask = ::umask(0);
@@ -86,20 +108,29 @@ bool SafeSaveFile(const std::string& requestedPath, std::span<const uint8_t> byt
   bool ok = WriteAll(fd, bytes) && ::fchmod(fd, mode) == 0 && ::fsync(fd) == 0;
   ok = (::close(fd) == 0) && ok;
   ok = ok && ::rename(tempPath.c_str(), path.c_str()) == 0;
-  if (!ok) ::unlink(tempPath.c_str());
-  return ok;
+  if (!ok) {
+    ::unlink(tempPath.c_str());
+    return false;
+  }
+  SyncFolder(folder);
+  return true;
 }
 
 std::string FindFileCaseBlind(const std::string& folder, const std::string& name) {
-  std::string exact = folder + name;
+  const std::filesystem::path dir = folder.empty() ? std::filesystem::path(".") : std::filesystem::path(folder);
+  const std::string prefix = folder.empty() || folder.back() == '/' ? folder : folder + "/";
+  const std::string exact = prefix + name;
   std::error_code ec;
-  if (std::filesystem::exists(exact, ec)) return exact;
-  std::filesystem::path dir = folder.empty() ? std::filesystem::path(".") : std::filesystem::path(folder);
+  if (std::filesystem::exists(exact, ec) && !std::filesystem::is_directory(exact, ec)) return exact;
+  // Of several names that differ only in case, the first in byte order wins,
+  // so the choice does not depend on the order of the folder's entries.
+  std::string best;
   for (std::filesystem::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
     std::string entry = it->path().filename().string();
-    if (EqualIgnoringAsciiCase(entry, name)) return folder + entry;
+    if (!EqualIgnoringAsciiCase(entry, name) || it->is_directory(ec)) continue;
+    if (best.empty() || entry < best) best = entry;
   }
-  return exact;
+  return best.empty() ? exact : prefix + best;
 }
 
 std::string FolderOf(const std::string& path) {

@@ -9,21 +9,29 @@
 
 namespace qrl {
 
-// The file's bytes, or nullopt when it cannot be opened or read.
-std::optional<std::vector<uint8_t>> ReadWholeFile(const std::string& path);
+// No file the programs read needs more; a larger one is taken as unreadable
+// rather than exhausting memory.
+inline constexpr size_t MaxReadFileBytes = size_t(256) << 20;
+
+// The file's bytes, or nullopt when it cannot be opened or read or is larger
+// than maxBytes.
+std::optional<std::vector<uint8_t>> ReadWholeFile(const std::string& path, size_t maxBytes = MaxReadFileBytes);
 
 // Writes the bytes to a temporary file in the target's folder and renames it
 // over the target only when every write, the flush and the close succeeded.
 // On any failure the temporary file is removed and the target is untouched.
-// An existing target keeps its permission bits.
+// An existing target keeps its permission bits; a link is followed to the file
+// it names; only a writable regular file (or none) is replaced. Uses POSIX
+// calls, since standard C++ cannot flush a file to the disk.
 bool SafeSaveFile(const std::string& path, std::span<const uint8_t> bytes);
 inline bool SafeSaveFile(const std::string& path, const std::string& text) {
   return SafeSaveFile(path, std::span<const uint8_t>(reinterpret_cast<const uint8_t*>(text.data()), text.size()));
 }
 
-// folder + name when that exists; else the first entry of the folder whose
-// name equals name ignoring ASCII case; else folder + name. Folder is a path
-// ending in "/" (or empty for the current folder).
+// folder + name when that file exists; else the entry of the folder (not a
+// sub-folder) whose name equals name ignoring ASCII case, the first in byte
+// order if several do; else folder + name. Folder may end in "/" or not, or
+// be empty for the current folder.
 std::string FindFileCaseBlind(const std::string& folder, const std::string& name);
 
 // The folder part of a path, up to and including its last "/" (empty when

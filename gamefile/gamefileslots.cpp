@@ -25,7 +25,7 @@ RecordLoopResult ReadSaveFileRecords(std::span<const uint8_t> file, GameFileSlot
 
   for (int slot = 1; slot <= MaxRecordSlots; ++slot) {
     slots.SlotOffset[size_t(slot)] = int32_t(total);
-    // Only the low byte of the flag decides, as the game's own reader does.
+    // QrlEd tests only the low byte of the flag (QrlMap tests all four).
     auto header = ReadSectionRecordHeader(in, CurrentFlagWidth);
     if (!header) {
       for (int rest = slot + 1; rest <= MaxRecordSlots; ++rest) slots.SlotOffset[size_t(rest)] = int32_t(total);
@@ -36,7 +36,10 @@ RecordLoopResult ReadSaveFileRecords(std::span<const uint8_t> file, GameFileSlot
     DecodeSink sink{std::span<uint8_t>(slots.GameFileBuf).subspan(total)};
     DecodeSectionData(in, header->StoredLength, (header->Flag & 0xFF) != 0, sink);
     if (sink.Overflow) {
+      // The slot being decoded stays empty and is not counted as read, so
+      // no writer can store it as an empty record in place of its data.
       result.TooMuchData = true;
+      slots.RecordCount = slot - 1;
       slots.SlotOffset[size_t(slot)] = int32_t(total);
       for (int rest = slot + 1; rest <= MaxRecordSlots; ++rest) slots.SlotOffset[size_t(rest)] = 0;
       return result;

@@ -55,7 +55,7 @@ SectionScanResult ReadSaveSection(std::span<const uint8_t> file, int32_t id, std
 
 SectionScanResult ReadOldSaveSection(std::span<const uint8_t> file, int32_t id, std::span<uint8_t> dest,
                                      int32_t& fill) {
-  fill = 0;
+  if (id <= MaxMapSectionId) fill = 0;
   return ScanFor(file, id, OldFlagWidth, dest, fill);
 }
 

@@ -107,7 +107,7 @@ void DecodeSectionData(ByteReader& in, uint64_t storedLength, bool packed, Decod
     size_t avail = std::min(n, file.size() - pos);
     size_t room = sink.Dest.size() - sink.Written;
     size_t take = std::min(avail, room);
-    std::memcpy(sink.Dest.data() + sink.Written, file.data() + pos, take);
+    if (take > 0) std::memcpy(sink.Dest.data() + sink.Written, file.data() + pos, take);
     sink.Written += take;
     pos += avail;
     if (avail > room) sink.Overflow = true;
@@ -116,7 +116,7 @@ void DecodeSectionData(ByteReader& in, uint64_t storedLength, bool packed, Decod
   auto fill = [&](uint8_t v, size_t n) {
     size_t room = sink.Dest.size() - sink.Written;
     size_t take = std::min(n, room);
-    std::memset(sink.Dest.data() + sink.Written, v, take);
+    if (take > 0) std::memset(sink.Dest.data() + sink.Written, v, take);
     sink.Written += take;
     if (n > room) sink.Overflow = true;
     return take == n;

@@ -14,7 +14,6 @@
 namespace qrl {
 
 inline constexpr int RleMaxBlock = 127;
-inline constexpr int RleMinRun = 3;
 inline constexpr uint8_t RleRunBase = 0x80;
 
 // Size of the packed form of the section, by the encoder's own block rules.
@@ -29,14 +28,6 @@ struct DecodeSink {
   std::span<uint8_t> Dest;
   size_t Written = 0;
   bool Overflow = false;
-
-  void Put(uint8_t b) {
-    if (Written < Dest.size()) {
-      Dest[Written++] = b;
-    } else {
-      Overflow = true;
-    }
-  }
 };
 
 // Decodes one record's data from the reader: storedLength bytes (already made

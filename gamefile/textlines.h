@@ -22,7 +22,8 @@ std::string JoinCrLf(const std::vector<std::string>& lines);
 // Reading a file opened in text mode ("rt"): CR LF reads as LF and a byte 0x1A
 // ends the data. ReadLine behaves like fgets with a buffer of bufferSize
 // characters: at most bufferSize - 1 characters, ending after a line feed,
-// which is kept; an empty result means the end of the data.
+// which is kept; an empty result means the end of the data. A NUL byte is
+// returned as it stands: callers that treat the line as a C string cut it there.
 class TextModeReader {
  public:
   explicit TextModeReader(std::span<const unsigned char> bytes);

@@ -30,13 +30,17 @@ MapLoadOutcome LoadMapFromGameFile(std::span<const uint8_t> file, MapDocument& d
   fresh->SectionWanted[47] = 1;
   fresh->MapFileBufFill = 0;
   for (int32_t id = FirstSectionId; id <= MaxMapSectionId; ++id) {
-    if (!fresh->SectionWanted[size_t(id)]) continue;
-    auto& buf = fresh->MapFileBuf;
-    const size_t fill = size_t(fresh->MapFileBufFill);
-    SectionScanResult scan = ReadSaveSection(file, id, std::span<uint8_t>(buf).subspan(fill),
-                                             fresh->MapFileBufFill, fresh->SectionOffset, fresh->SectionSize);
+    const bool wanted = fresh->SectionWanted[size_t(id)] != 0;
+    SectionScanResult scan;
+    if (wanted) {
+      const size_t fill = size_t(fresh->MapFileBufFill);
+      scan = ReadSaveSection(file, id, std::span<uint8_t>(fresh->MapFileBuf).subspan(fill), fresh->MapFileBufFill,
+                             fresh->SectionOffset, fresh->SectionSize);
+    }
     if (scan.Overflow) return {MapLoadStatus::TooLarge, id};
     if (!scan.Found) {
+      // A section the drawing cannot do without refuses the load, also when
+      // nobody asked for it; the others are taken as empty.
       if (IsRequiredMapSection(id)) return {MapLoadStatus::MissingSection, id};
       fresh->SectionOffset[size_t(id)] = fresh->MapFileBufFill;
       fresh->SectionSize[size_t(id)] = 0;
@@ -49,7 +53,17 @@ MapLoadOutcome LoadMapFromGameFile(std::span<const uint8_t> file, MapDocument& d
   fresh->MapStride = StrideForBaseLayerSize(fresh->SectionSize[BaseLayerSection]);
   fresh->MapWidth = ReadLe16(fresh->Section(MapWidthSection).data());
   fresh->MapHeight = ReadLe16(fresh->Section(MapHeightSection).data());
-  doc = std::move(*fresh);
+  // Copy into the existing buffer rather than swapping storage: windows may
+  // hold views into MapFileBuf for the whole run.
+  doc.MapFileBuf.assign(fresh->MapFileBuf.begin(), fresh->MapFileBuf.end());
+  doc.SectionOffset = fresh->SectionOffset;
+  doc.SectionSize = fresh->SectionSize;
+  doc.MapFileBufFill = fresh->MapFileBufFill;
+  doc.SectionWanted = fresh->SectionWanted;
+  doc.MapKind = fresh->MapKind;
+  doc.MapStride = fresh->MapStride;
+  doc.MapWidth = fresh->MapWidth;
+  doc.MapHeight = fresh->MapHeight;
   return {MapLoadStatus::Loaded, 0};
 }
 

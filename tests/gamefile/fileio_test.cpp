@@ -60,7 +60,7 @@ TEST(SafeSaveTest, AFailedWriteLeavesTheOldFile) {
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir), {}), 1);
 }
 
-TEST(SafeSaveTest, ReplacesOnlyRegularFilesAndSavesThroughLinks) {
+TEST(SafeSaveTest, ReplacesOnlyWritableRegularFilesAndSavesThroughLinks) {
   EXPECT_FALSE(SafeSaveFile("/dev/null", Bytes(4, 1)));
   std::string dir = test::MakeTempFolder("safesave");
   test::WriteFile(dir + "real.dat", {1});
@@ -68,6 +68,28 @@ TEST(SafeSaveTest, ReplacesOnlyRegularFilesAndSavesThroughLinks) {
   ASSERT_TRUE(SafeSaveFile(dir + "link.dat", Bytes{2}));
   EXPECT_TRUE(std::filesystem::is_symlink(dir + "link.dat"));
   EXPECT_EQ(*ReadWholeFile(dir + "real.dat"), Bytes({2}));
+
+  // A link whose file does not exist yet creates that file.
+  std::filesystem::create_symlink(dir + "new.dat", dir + "dangling.dat");
+  ASSERT_TRUE(SafeSaveFile(dir + "dangling.dat", Bytes{3}));
+  EXPECT_TRUE(std::filesystem::is_symlink(dir + "dangling.dat"));
+  EXPECT_EQ(*ReadWholeFile(dir + "new.dat"), Bytes({3}));
+
+  if (::geteuid() != 0) {  // root may write read-only files
+    test::WriteFile(dir + "readonly.dat", {4});
+    ::chmod((dir + "readonly.dat").c_str(), 0444);
+    EXPECT_FALSE(SafeSaveFile(dir + "readonly.dat", Bytes{5}));
+    EXPECT_EQ(*ReadWholeFile(dir + "readonly.dat"), Bytes({4}));
+  }
+}
+
+TEST(ReadWholeFileTest, RefusesFilesAboveTheLimit) {
+  std::string dir = test::MakeTempFolder("read");
+  test::WriteFile(dir + "f", Bytes(100'000, 1));
+  EXPECT_EQ(ReadWholeFile(dir + "f")->size(), 100'000u);
+  EXPECT_FALSE(ReadWholeFile(dir + "f", 99'999).has_value());
+  EXPECT_FALSE(ReadWholeFile(dir).has_value());
+  EXPECT_FALSE(ReadWholeFile(dir + "missing").has_value());
 }
 
 TEST(FindFileCaseBlindTest, PrefersTheExactNameThenAnyCase) {
@@ -77,6 +99,11 @@ TEST(FindFileCaseBlindTest, PrefersTheExactNameThenAnyCase) {
   EXPECT_EQ(FindFileCaseBlind(dir, "Ter02z4.shp"), dir + "Ter02z4.shp");
   test::WriteFile(dir + "Ter01z4.shp", {2});
   EXPECT_EQ(FindFileCaseBlind(dir, "Ter01z4.shp"), dir + "Ter01z4.shp");
+  // Without the folder's trailing "/", and skipping a sub-folder of that name.
+  std::string bare = dir.substr(0, dir.size() - 1);
+  std::filesystem::create_directory(dir + "grid.BMP");
+  test::WriteFile(dir + "GRID.bmp", {3});
+  EXPECT_EQ(FindFileCaseBlind(bare, "grid.bmp"), dir + "GRID.bmp");
 }
 
 TEST(PathTest, FolderAndName) {

@@ -90,13 +90,15 @@ TEST(RecordLoopTest, StopsAtTheBufferLimit) {
   EXPECT_EQ(s.SlotOffset[3], 0);
   EXPECT_EQ(s.SlotSize[3], 0);
   EXPECT_EQ(s.GameFileBuf[GameFileBufSize - 1], 2);  // filled up to the limit, not beyond
+  EXPECT_EQ(s.RecordCount, 1);  // the cut slot is not written back as an empty record
+  EXPECT_EQ(WriteSaveFile(s, true).size(), 20u);
 }
 
 TEST(WriteSaveFileTest, MapOnlyWritesTheNonEmptyMapIdsInSlotOrder) {
-  Bytes file = RecordsInIdOrder(50, true);
+  Bytes file = RecordsInIdOrder(50, true);  // record 5 is present but empty
   GameFileSlots s;
   ReadSaveFileRecords(file, s);
-  s.SlotSize[29] = 0;  // an emptied map section is left out
+  s.SlotSize[29] = 0;  // an emptied map section is left out too
   Bytes map = WriteSaveFile(s, true);
   GameFileSlots back;
   ReadSaveFileRecords(map, back);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "gamefile/cp1252.h"
+#include "gamefile/strtoint.h"
 #include "gamefile/textlines.h"
 
 namespace qrl {
@@ -44,7 +45,6 @@ TEST(TextModeReaderTest, BehavesLikeFgetsInTextMode) {
 }  // namespace
 }  // namespace qrl
 
-#include "gamefile/strtoint.h"
 
 namespace qrl {
 namespace {

@@ -147,6 +147,18 @@ TEST(MapLoadTest, RefusalsKeepTheOldMap) {
   }
 }
 
+TEST(MapLoadTest, KeepsTheBufferAndRefusesWhatWasNotAskedFor) {
+  MapDocument doc = StartedDocument();
+  const uint8_t* storage = doc.MapFileBuf.data();
+  ASSERT_EQ(LoadMapFromGameFile(test::MakeMapGameFile(20, 20, 80), doc).Status, MapLoadStatus::Loaded);
+  EXPECT_EQ(doc.MapFileBuf.data(), storage);  // views into the buffer stay valid
+
+  MapDocument unprepared;  // SectionWanted never filled: nothing required is read
+  MapLoadOutcome outcome = LoadMapFromGameFile(test::MakeMapGameFile(20, 20, 80), unprepared);
+  EXPECT_EQ(outcome.Status, MapLoadStatus::MissingSection);
+  EXPECT_EQ(outcome.SectionId, 2);
+}
+
 TEST(MapLoadTest, OptionalSectionsMayBeMissing) {
   GameFileBuilder b;
   for (int32_t id : {2, 3, 4, 5, 6, 7, 8, 28}) b.Section(id, test::MakeMapSection(id, 5, 80));
