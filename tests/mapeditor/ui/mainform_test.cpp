@@ -12,6 +12,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
+#include <algorithm>
 #include <csignal>
 #include <filesystem>
 #include <sys/resource.h>
@@ -169,6 +170,7 @@ TEST_F(MainFormTest, StartsWithTheViewEmptyAndTheControlsSetUp) {
   EXPECT_TRUE(Form->RedrawBtn->isEnabled());
   EXPECT_TRUE(Form->ShowHexesBtn->isEnabled());
   EXPECT_FALSE(Form->UndoBtn->isEnabled());
+  EXPECT_FALSE(Form->SpeedButton1->isEnabled());  // the tile transfer is not offered yet
 
   EXPECT_EQ(Form->ProgramDir, SampleProgramFolder());
   EXPECT_EQ(Form->OpenDialog1.InitialDir(), Q(SampleProgramFolder()));
