@@ -1,67 +1,17 @@
-// RedrawMap over a dense view: every cell with a base tile, a full stack,
-// five overlays, all three road kinds connected in every direction, with
-// connection lines, markers and the grid shown.
+// RedrawMap over the dense view of bench/densemap.h.
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
-#include <filesystem>
 #include <memory>
-#include <set>
-#include <stdexcept>
-#include <unistd.h>
 
-#include "gamefile/fileio.h"
+#include "bench/densemap.h"
 #include "mapeditor/core/maprenderer.h"
-#include "tools/sampledata/samplemap.h"
-#include "tools/sampledata/sampletiles.h"
 
 namespace {
 
 using namespace qrl::map;
-
-const std::string& ShpFolder() {
-  static const std::string folder = [] {
-    std::string pattern = (std::filesystem::temp_directory_path() / "qrl-bench-shp-XXXXXX").string();
-    if (!::mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
-    const std::string dir = pattern + "/";
-    for (int file : qrl::sample::SampleShpFileNumbers())
-      qrl::SafeSaveFile(dir + ShpFileName(file), qrl::sample::SampleShpFile(file));
-    return dir;
-  }();
-  return folder;
-}
-
-constexpr int OverlayFiles[] = {9, 43, 23, 27, 22};
-
-const MapDocument& DenseMap() {
-  static const MapDocument doc = [] {
-    MapDocument d = qrl::sample::MakeBlankMap(ViewCols, ViewRows);
-    for (int col = 0; col < ViewCols; ++col) {
-      for (int row = 0; row < ViewRows; ++row) {
-        d.SetTileWordAt(BaseLayerSection, col, row, MakeTileWord(row % 4, (col + 3 * row) % 45));
-        auto stack = d.TileStackAt(col, row);
-        stack[TileStackCountByte] = TileStackMaxTiles;
-        for (int i = 0; i < TileStackMaxTiles; ++i)
-          PutTileWord(&stack[size_t(TileStackFirstWord + 2 * i)], MakeTileWord(26, (col + 5 * i) % 30));
-        for (int s = FirstOverlaySection; s <= LastOverlaySection; ++s)
-          d.SetTileWordAt(s, col, row, MakeTileWord(OverlayFiles[s - FirstOverlaySection], (col + row) % 8));
-        auto rec = d.MapHexRecordAt(col, row);
-        rec[0] = SecondaryRoadBit | PavedRoadBit;
-        rec[2] = RailroadBit;
-        rec[HexRecord::SecondaryRoadMask] = rec[HexRecord::PavedRoadMask] = rec[HexRecord::RailroadMask] = AllHexDirs;
-      }
-    }
-    return d;
-  }();
-  return doc;
-}
-
-MapViewOptions DenseOptions() {
-  MapViewOptions options;
-  options.ShowAllRoadConnections1 = true;
-  options.ShowHexes1 = true;
-  return options;
-}
+using qrl::bench::DenseMap;
+using qrl::bench::DenseOptions;
+using qrl::bench::ShpFolder;
 
 void BM_RedrawMapWarm(benchmark::State& state) {
   TileCache tiles;
