@@ -121,13 +121,13 @@ std::string FindFileCaseBlind(const std::string& folder, const std::string& name
   const std::string prefix = folder.empty() || folder.back() == '/' ? folder : folder + "/";
   const std::string exact = prefix + name;
   std::error_code ec;
-  if (std::filesystem::exists(exact, ec) && !std::filesystem::is_directory(exact, ec)) return exact;
+  if (std::filesystem::exists(exact, ec)) return exact;
   // Of several names that differ only in case, the first in byte order wins,
   // so the choice does not depend on the order of the folder's entries.
   std::string best;
   for (std::filesystem::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
     std::string entry = it->path().filename().string();
-    if (!EqualIgnoringAsciiCase(entry, name) || it->is_directory(ec)) continue;
+    if (!EqualIgnoringAsciiCase(entry, name)) continue;
     if (best.empty() || entry < best) best = entry;
   }
   return best.empty() ? exact : prefix + best;

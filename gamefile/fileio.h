@@ -28,8 +28,8 @@ inline bool SafeSaveFile(const std::string& path, const std::string& text) {
   return SafeSaveFile(path, std::span<const uint8_t>(reinterpret_cast<const uint8_t*>(text.data()), text.size()));
 }
 
-// folder + name when that file exists; else the entry of the folder (not a
-// sub-folder) whose name equals name ignoring ASCII case, the first in byte
+// folder + name when that entry (file or sub-folder) exists; else the entry of
+// the folder whose name equals name ignoring ASCII case, the first in byte
 // order if several do; else folder + name. Folder may end in "/" or not, or
 // be empty for the current folder.
 std::string FindFileCaseBlind(const std::string& folder, const std::string& name);

@@ -99,11 +99,14 @@ TEST(FindFileCaseBlindTest, PrefersTheExactNameThenAnyCase) {
   EXPECT_EQ(FindFileCaseBlind(dir, "Ter02z4.shp"), dir + "Ter02z4.shp");
   test::WriteFile(dir + "Ter01z4.shp", {2});
   EXPECT_EQ(FindFileCaseBlind(dir, "Ter01z4.shp"), dir + "Ter01z4.shp");
-  // Without the folder's trailing "/", and skipping a sub-folder of that name.
+  // Without the folder's trailing "/"; of two case variants the first in byte order.
   std::string bare = dir.substr(0, dir.size() - 1);
-  std::filesystem::create_directory(dir + "grid.BMP");
+  test::WriteFile(dir + "grid.BMP", {3});
   test::WriteFile(dir + "GRID.bmp", {3});
   EXPECT_EQ(FindFileCaseBlind(bare, "grid.bmp"), dir + "GRID.bmp");
+  // Folders are found the same way.
+  std::filesystem::create_directory(dir + "SHP");
+  EXPECT_EQ(FindFileCaseBlind(dir, "Shp"), dir + "SHP");
 }
 
 TEST(PathTest, FolderAndName) {
