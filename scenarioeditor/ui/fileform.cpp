@@ -1,7 +1,6 @@
 #include "scenarioeditor/ui/fileform.h"
 
 #include <QComboBox>
-#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -11,6 +10,7 @@
 #include <filesystem>
 
 #include "forms/handlers.h"
+#include "scenarioeditor/ui/pathtext.h"
 
 namespace qrl::scenui {
 
@@ -24,8 +24,6 @@ constexpr const char* InitialNameText = "*.*";
 constexpr int WindowWidth = 520, WindowHeight = 380;
 constexpr int Margin = 8, ListTop = 56, ListHeight = 250, ListWidth = 245, ButtonWidth = 90, RowHeight = 24;
 
-QString PathText(const std::string& path) { return QFile::decodeName(QByteArray::fromStdString(path)); }
-std::string PathBytes(const QString& path) { return QFile::encodeName(path).toStdString(); }
 
 std::string WithSlash(std::string folder) {
   if (folder.empty() || folder.back() != '/') folder += '/';

@@ -2,7 +2,6 @@
 
 #include <QButtonGroup>
 #include <QDesktopServices>
-#include <QFile>
 #include <QFileInfo>
 #include <QFont>
 #include <QFontMetrics>
@@ -20,6 +19,7 @@
 #include <QUrl>
 
 #include "forms/handlers.h"
+#include "scenarioeditor/ui/pathtext.h"
 #include "forms/messages.h"
 #include "forms/waitcursor.h"
 #include "scenarioeditor/ui/ammoform.h"
@@ -124,9 +124,6 @@ constexpr std::array<void (TForm1::*)(), scen::RollCount> RollHandlers = {
     &TForm1::Sk2RollBtnClick};
 
 QString Utf8(const std::string& text) { return QString::fromStdString(text); }
-// Paths are the file system's bytes; the controls show them as the system names them.
-QString PathText(const std::string& path) { return QFile::decodeName(QByteArray::fromStdString(path)); }
-std::string PathBytes(const QString& path) { return QFile::encodeName(path).toStdString(); }
 QString ViewText(std::string_view text) { return scen::TableText(text); }
 
 // Keeps a flag set for as long as a scope runs, whatever way it is left.

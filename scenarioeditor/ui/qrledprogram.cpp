@@ -1,10 +1,10 @@
 #include "scenarioeditor/ui/qrledprogram.h"
 
 #include <QCoreApplication>
-#include <QFile>
 #include <QStringList>
 
 #include "scenarioeditor/ui/ammoform.h"
+#include "scenarioeditor/ui/pathtext.h"
 #include "scenarioeditor/ui/commentform.h"
 #include "scenarioeditor/ui/dicestatform.h"
 #include "scenarioeditor/ui/dumpform.h"
@@ -17,12 +17,6 @@
 
 namespace qrl::scenui {
 
-namespace {
-
-std::string PathBytes(const QString& path) { return QFile::encodeName(path).toStdString(); }
-
-}  // namespace
-
 QrlEdStartUp StartUpOfThisProcess() {
   QrlEdStartUp startUp{PathBytes(QCoreApplication::applicationFilePath()), std::nullopt};
   const QStringList arguments = QCoreApplication::arguments();
@@ -34,7 +28,7 @@ QrlEdWindows BuildQrlEd(forms::Program& program, scen::EditorSession& session, s
                         const QrlEdStartUp& startUp) {
   QrlEdWindows w;
   w.Form1 = &program.CreateForm<TForm1>(session, dice, startUp);
-  w.Form1->SetHelpFile(QFile::decodeName(QByteArray::fromStdString(session.Document.ProgramDir + std::string(HelpFileName))));
+  w.Form1->SetHelpFile(PathText(session.Document.ProgramDir + std::string(HelpFileName)));
   w.WeaponsForm = &program.CreateForm<TWeaponsForm>();
   w.CommentForm = &program.CreateForm<TCommentForm>();
   w.DiceStatForm = &program.CreateForm<TDiceStatForm>(dice, *w.Form1);
