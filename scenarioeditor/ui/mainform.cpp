@@ -221,8 +221,8 @@ void TForm1::BuildRollControls(QWidget* central) {
   }
   for (int j = 0; j < scen::RollCount; ++j) {
     const int top = RollRowTop + j * RollRowStep;
-    const scen::RollRowSpec& spec = scen::RollRows[size_t(j)];
-    auto* label = new QLabel(ViewText(spec.Label), central);
+    const scen::RollRowSpec& rowControls = scen::RollRows[size_t(j)];
+    auto* label = new QLabel(ViewText(rowControls.Label), central);
     label->setGeometry(Margin, top, RollLabelWidth, RollRowHeight);
     for (int k = 0; k < scen::RollValueCount; ++k) {
       auto* edit = new QLineEdit(ViewText(scen::RollEditInitialTexts[size_t(j)][size_t(k)]), central);
@@ -235,8 +235,8 @@ void TForm1::BuildRollControls(QWidget* central) {
         sign->setGeometry(editLeft[size_t(k)] + RollEditWidth, top, RollSignWidth, RollRowHeight);
       }
     }
-    auto* button = new QPushButton(ViewText(spec.ButtonCaption), central);
-    button->setObjectName(ViewText(spec.ButtonName));
+    auto* button = new QPushButton(ViewText(rowControls.ButtonCaption), central);
+    button->setObjectName(ViewText(rowControls.ButtonName));
     button->setGeometry(buttonLeft, top, RollButtonWidth, RollRowHeight);
     forms::Connect(button, &QPushButton::clicked, this, [this, handler = RollHandlers[size_t(j)]] { (this->*handler)(); });
     RollBtn[size_t(j)] = button;
