@@ -11,6 +11,7 @@
 
 #include "gamefile/randomsource.h"
 #include "scenarioeditor/core/celltable.h"
+#include "scenarioeditor/core/unitgrid.h"
 
 namespace qrl::scen {
 
@@ -77,14 +78,8 @@ struct RollEdits {
   const QString& At(RollKind roll, RollValue value) const { return Text[size_t(roll)][size_t(value)]; }
 };
 
-// Grid columns the rolls use (row 0 holds the headings, row r >= 1 unit r - 1).
-inline constexpr int SideColumn = 0;
-inline constexpr int ExpColumn = 4;
-inline constexpr int MorColumn = 5;
-inline constexpr int RalColumn = 6;
-inline constexpr int InfColumn = 7;
-inline constexpr int ArtColumn = 8;
-inline constexpr int ArmColumn = 9;
+// The grid columns the rolls use are the unit grid's (GridColumn, unitgrid.h):
+// "Side" decides which rows are rolled, Exp .. Arm receive the results.
 
 // More dice than this in one count would keep the program drawing for
 // minutes; such a roll is refused before any row changes.

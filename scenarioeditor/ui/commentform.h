@@ -1,0 +1,15 @@
+#pragma once
+// The comment window. Created once at start-up like every window of
+// QrlEd; it has no controls yet, and nothing opens it until its commands are built.
+#include <QWidget>
+
+#include "forms/formbase.h"
+
+namespace qrl::scenui {
+
+class TCommentForm : public QWidget, public forms::FormBase {
+ public:
+  TCommentForm() : QWidget(nullptr), FormBase(this) {}
+};
+
+}  // namespace qrl::scenui
