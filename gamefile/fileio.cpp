@@ -14,15 +14,6 @@ namespace qrl {
 
 namespace {
 
-bool EqualIgnoringAsciiCase(const std::string& a, const std::string& b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i) {
-    auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; };
-    if (lower(a[i]) != lower(b[i])) return false;
-  }
-  return true;
-}
-
 bool WriteAll(int fd, std::span<const uint8_t> bytes) {
   size_t done = 0;
   while (done < bytes.size()) {
@@ -116,21 +107,44 @@ bool SafeSaveFile(const std::string& requestedPath, std::span<const uint8_t> byt
   return true;
 }
 
+namespace {
+
+std::string FolderPrefix(const std::string& folder) {
+  return folder.empty() || folder.back() == '/' ? folder : folder + "/";
+}
+
+std::string LowerAscii(std::string text) {
+  for (char& c : text)
+    if (c >= 'A' && c <= 'Z') c = char(c - 'A' + 'a');
+  return text;
+}
+
+}  // namespace
+
 std::string FindFileCaseBlind(const std::string& folder, const std::string& name) {
-  const std::filesystem::path dir = folder.empty() ? std::filesystem::path(".") : std::filesystem::path(folder);
-  const std::string prefix = folder.empty() || folder.back() == '/' ? folder : folder + "/";
-  const std::string exact = prefix + name;
   std::error_code ec;
+  const std::string exact = FolderPrefix(folder) + name;
   if (std::filesystem::exists(exact, ec)) return exact;
-  // Of several names that differ only in case, the first in byte order wins,
-  // so the choice does not depend on the order of the folder's entries.
-  std::string best;
+  return FolderIndex(folder).Find(name);
+}
+
+FolderIndex::FolderIndex(const std::string& folder) : Prefix(FolderPrefix(folder)) {
+  const std::filesystem::path dir = folder.empty() ? std::filesystem::path(".") : std::filesystem::path(folder);
+  std::error_code ec;
   for (std::filesystem::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
     std::string entry = it->path().filename().string();
-    if (!EqualIgnoringAsciiCase(entry, name)) continue;
-    if (best.empty() || entry < best) best = entry;
+    // Of several names that differ only in case, the first in byte order
+    // wins, so the choice does not depend on the order of the entries.
+    auto [slot, added] = ByLowerName.emplace(LowerAscii(entry), entry);
+    if (!added && entry < slot->second) slot->second = entry;
+    Names.insert(std::move(entry));
   }
-  return best.empty() ? exact : prefix + best;
+}
+
+std::string FolderIndex::Find(const std::string& name) const {
+  if (Names.count(name)) return Prefix + name;
+  auto hit = ByLowerName.find(LowerAscii(name));
+  return Prefix + (hit == ByLowerName.end() ? name : hit->second);
 }
 
 std::string FolderOf(const std::string& path) {

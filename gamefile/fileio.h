@@ -2,7 +2,9 @@
 // Whole-file reading, safe saving and the case-blind name lookup of files the
 // programs name themselves.
 #include <cstdint>
+#include <map>
 #include <optional>
+#include <set>
 #include <span>
 #include <string>
 #include <vector>
@@ -33,6 +35,20 @@ inline bool SafeSaveFile(const std::string& path, const std::string& text) {
 // order if several do; else folder + name. Folder may end in "/" or not, or
 // be empty for the current folder.
 std::string FindFileCaseBlind(const std::string& folder, const std::string& name);
+
+// The same lookup for many names in one folder, reading the folder once:
+// Find(name) gives what FindFileCaseBlind(folder, name) gives for the folder
+// as it was when the index was made.
+class FolderIndex {
+ public:
+  explicit FolderIndex(const std::string& folder);
+  std::string Find(const std::string& name) const;
+
+ private:
+  std::string Prefix;  // the folder with its trailing "/"
+  std::map<std::string, std::string> ByLowerName;  // lower-case name -> real name, first in byte order
+  std::set<std::string> Names;
+};
 
 // The folder part of a path, up to and including its last "/" (empty when
 // there is none).

@@ -19,6 +19,7 @@
 #include "gamefile/sectionrecord.h"
 #include "scenarioeditor/core/commentfile.h"
 #include "scenarioeditor/core/recordlayout.h"
+#include "scenarioeditor/core/unitgrid.h"
 
 namespace {
 
@@ -145,7 +146,7 @@ void WriteUnits(std::vector<Bytes>& sections) {
 
         std::span<uint8_t> l(&leaders[size_t(index) * LeaderRecordSize], size_t(LeaderRecordSize));
         const char* leaderName = k < int(plan.Leaders.size()) ? plan.Leaders[size_t(k)] : "Sgt/Unknown";
-        SetFieldText(l, Leader::Name, Leader::Rank, leaderName);
+        SetFieldText(l, Leader::Name, LeaderNameBytes, leaderName);
         SetFieldByte(l, Leader::Rank, uint8_t(k == 0 ? 6 : 3 + k % 3));
         SetFieldByte(l, Leader::Rally, Spread(index, 30, 50));
         SetFieldByte(l, Leader::Infantry, Spread(index + 1, 30, 50));

@@ -74,7 +74,7 @@ struct DiceLoadOutcome {
   std::optional<DiceMessage> Box;  // the box the handler shows, if any
 };
 
-// The next data line, as the original's C buffer holds it: at most
+// The next data line, as a 256-byte C line buffer holds it: at most
 // DataLineMaxChars characters (a longer line reads as two or more data lines),
 // the line feed kept when it fits, cut at its first zero byte. Lines whose
 // first character is CommentLineMark are skipped first. At the end of the data

@@ -94,12 +94,14 @@ QString AnnotatedItemText(std::string_view name, const std::optional<std::vector
 
 std::vector<FileListItem> ListFolder(const std::string& folder, std::string_view mask) {
   std::vector<FileListItem> items;
+  // One reading of the folder serves every comment lookup of the listing.
+  const FolderIndex index(folder);
   for (std::string& name : ListMatchingFiles(folder, mask)) {
     QString text;
     if (mask == AllFilesMask) {
       text = QString::fromStdString(name);
     } else {
-      auto comment = ReadFileStart(FindFileCaseBlind(folder, CommentFileName(name)), MaxListedCommentBytes);
+      auto comment = ReadFileStart(index.Find(CommentFileName(name)), MaxListedCommentBytes);
       text = AnnotatedItemText(name, comment);
     }
     items.push_back({std::move(name), std::move(text)});

@@ -90,6 +90,10 @@ void ReadCommentOfCurrentFile(ScenarioDocument& doc) {
 }
 
 LoadOutcome ReadSaveFile(ScenarioDocument& doc, const std::string& path) {
+  // The first line decides before anything else of a file of any size is read.
+  auto start = ReadFileStart(path, MagicLineBuffer);
+  if (!start) return LoadOutcome{.Boxes = {Boxes::CouldNotOpen}};
+  if (!HasCurrentGameMagic(*start)) return DecodeSaveFile(doc, path, *start);
   auto file = ReadWholeFile(path);
   if (!file) return LoadOutcome{.Boxes = {Boxes::CouldNotOpen}};
   LoadOutcome outcome = DecodeSaveFile(doc, path, *file);

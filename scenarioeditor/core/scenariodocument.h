@@ -4,6 +4,7 @@
 // Owned by main beside the grid state (editorsession.h) and handed to every
 // window by reference. Windows change the records in place through the
 // accessors of recordlayout.h; nothing reaches the disk until a save.
+#include <algorithm>
 #include <cstdint>
 #include <optional>
 #include <span>
@@ -12,6 +13,7 @@
 #include <vector>
 
 #include "gamefile/gamefileslots.h"
+#include "gamefile/mapsections.h"
 
 namespace qrl::scen {
 
@@ -64,7 +66,7 @@ inline constexpr int ProtectionFirstByte = 4;
 inline constexpr int ProtectionLastByte = 7;
 // The highest slot whose record a map-only save may need (the map section ids
 // lie in 2..48, and a complete file holds section n in slot n).
-inline constexpr int LastMapSlot = 48;
+inline constexpr int LastMapSlot = std::ranges::max(MapSectionIds);
 
 struct ScenarioDocument {
   GameFileSlots Slots;
