@@ -3,11 +3,11 @@
 // connection lines, markers and the grid shown.
 #include <benchmark/benchmark.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <memory>
-#include <set>
-#include <stdexcept>
+#include <string>
 #include <unistd.h>
 
 #include "gamefile/fileio.h"
@@ -19,16 +19,25 @@ namespace {
 
 using namespace qrl::map;
 
-const std::string& ShpFolder() {
-  static const std::string folder = [] {
-    std::string pattern = (std::filesystem::temp_directory_path() / "qrl-bench-shp-XXXXXX").string();
-    if (!::mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
-    const std::string dir = pattern + "/";
-    for (int file : qrl::sample::SampleShpFileNumbers())
-      qrl::SafeSaveFile(dir + ShpFileName(file), qrl::sample::SampleShpFile(file));
-    return dir;
-  }();
-  return folder;
+// The sample terrain graphics, written by main into a temporary folder
+// (ending in "/") before any benchmark runs and removed after the last.
+std::string ShpFolderPath;
+const std::string& ShpFolder() { return ShpFolderPath; }
+
+// A fresh temporary folder holding the sample terrain graphics files; empty
+// when it cannot be made or a file cannot be written (then nothing is left).
+std::string WriteShpFolder() {
+  std::string pattern = (std::filesystem::temp_directory_path() / "qrl-bench-shp-XXXXXX").string();
+  if (!::mkdtemp(pattern.data())) return {};
+  const std::string dir = pattern + "/";
+  for (int file : qrl::sample::SampleShpFileNumbers()) {
+    if (!qrl::SafeSaveFile(dir + ShpFileName(file), qrl::sample::SampleShpFile(file))) {
+      std::error_code ec;
+      std::filesystem::remove_all(pattern, ec);
+      return {};
+    }
+  }
+  return dir;
 }
 
 constexpr int OverlayFiles[] = {9, 43, 23, 27, 22};
@@ -90,4 +99,17 @@ BENCHMARK(BM_RedrawMapCold)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) {
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  ShpFolderPath = WriteShpFolder();
+  if (ShpFolderPath.empty()) {
+    std::fprintf(stderr, "cannot write the sample terrain graphics to a temporary folder\n");
+    return 1;
+  }
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  std::error_code ec;
+  std::filesystem::remove_all(ShpFolderPath, ec);
+  return 0;
+}

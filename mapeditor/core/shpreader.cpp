@@ -1,10 +1,11 @@
 #include "mapeditor/core/shpreader.h"
 
+#include <fcntl.h>
 #include <sys/types.h>
+#include <unistd.h>
 
 #include <algorithm>
-#include <cstdio>
-#include <filesystem>
+#include <cerrno>
 #include <limits>
 
 #include "gamefile/bytereader.h"
@@ -47,38 +48,73 @@ class SpanSource {
   ByteReader Cursor;
 };
 
-// An open file, read piece by piece through the stream's own buffer: a file
-// of 250 images is read image by image, so reading only what one image needs
-// keeps a first redraw from reading the whole file for every tile. Closed when
-// the source goes, on every outcome.
+// An open file, read piece by piece through a window of its bytes: a file of
+// 250 images is read image by image, so reading only what one image needs
+// keeps a first redraw from reading the whole file for every tile. Each piece
+// is one pread; the file is closed when the source goes, on every outcome.
 class FileSource {
  public:
-  explicit FileSource(const std::string& path) {
-    std::error_code ec;
-    // A folder opens on some systems but holds no bytes: it cannot be opened as a file.
-    if (!std::filesystem::is_directory(path, ec)) File = std::fopen(path.c_str(), "rb");
-  }
+  // Non-blocking, so that a named pipe gives a read error rather than
+  // waiting for a writer; a folder opens but fails its first read.
+  explicit FileSource(const std::string& path) : Fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK)) {}
   ~FileSource() {
-    if (File) std::fclose(File);
+    if (Fd >= 0) ::close(Fd);
   }
   FileSource(const FileSource&) = delete;
   FileSource& operator=(const FileSource&) = delete;
 
-  bool IsOpen() const { return File != nullptr; }
+  bool IsOpen() const { return Fd >= 0; }
 
   size_t ReadAt(uint64_t at, std::span<uint8_t> out) {
-    Seek(at);
-    return SeekFailed ? 0 : std::fread(out.data(), 1, out.size(), File);
+    size_t done = 0;
+    while (done < out.size()) {
+      const uint64_t pos = at + done;
+      if (!Holds(pos) && !LoadWindow(pos)) break;
+      const size_t from = size_t(pos - WindowStart);
+      const size_t n = std::min(out.size() - done, WindowFill - from);
+      std::copy_n(Window.begin() + ptrdiff_t(from), n, out.begin() + ptrdiff_t(done));
+      done += n;
+    }
+    return done;
   }
-  void Seek(uint64_t at) {
-    SeekFailed = at > uint64_t(std::numeric_limits<off_t>::max()) || fseeko(File, off_t(at), SEEK_SET) != 0;
+  void Seek(uint64_t at) { Cursor = at; }
+  int ReadByte() {
+    if (!Holds(Cursor) && !LoadWindow(Cursor)) return -1;
+    return Window[size_t(Cursor++ - WindowStart)];
   }
-  int ReadByte() { return SeekFailed ? -1 : std::getc(File); }
-  bool Failed() const { return SeekFailed || std::ferror(File) != 0; }
+  bool Failed() const { return ReadError; }
 
  private:
-  std::FILE* File = nullptr;
-  bool SeekFailed = false;  // then every read gives the end of the file
+  static constexpr size_t WindowSize = 16384;
+
+  bool Holds(uint64_t pos) const { return pos >= WindowStart && pos - WindowStart < WindowFill; }
+
+  // Moves the window to start at `pos`; false when the file holds no byte there.
+  bool LoadWindow(uint64_t pos) {
+    if (pos >= KnownEnd || ReadError || pos > uint64_t(std::numeric_limits<off_t>::max())) return false;
+    WindowStart = pos;
+    WindowFill = 0;
+    while (WindowFill < Window.size()) {
+      const ssize_t n = ::pread(Fd, Window.data() + WindowFill, Window.size() - WindowFill, off_t(pos + WindowFill));
+      if (n < 0 && errno == EINTR) continue;
+      if (n < 0) ReadError = true;
+      if (n <= 0) {
+        // Past the last byte every further read ends at once, without asking the file again.
+        KnownEnd = pos + WindowFill;
+        break;
+      }
+      WindowFill += size_t(n);
+    }
+    return WindowFill > 0;
+  }
+
+  int Fd;
+  std::array<uint8_t, WindowSize> Window;
+  uint64_t WindowStart = 0;  // the window holds bytes [WindowStart, WindowStart + WindowFill) of the file
+  size_t WindowFill = 0;
+  uint64_t KnownEnd = std::numeric_limits<uint64_t>::max();  // the file's size, once a read reached it
+  uint64_t Cursor = 0;
+  bool ReadError = false;
 };
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <climits>
 #include <filesystem>
 
@@ -328,6 +330,31 @@ TEST(ReadShpTest, DamagedFilesGiveStatusesNotStaleData) {
   EXPECT_EQ(reader.ReadShp(2, minX, tile, images), ShpEmptyImage);
 }
 
+TEST(ReadShpTest, FromDiskLargeFilesReadAsFromMemory) {
+  // Ten 60 x 60 images of literal pixels, about 3.7 KB of code each, so that
+  // images and their code lie across the pieces a file is read in.
+  std::vector<ShpFileImage> images;
+  for (int i = 0; i < 10; ++i) {
+    ShpPicture picture(60, 60);
+    for (int y = 0; y < 60; ++y)
+      for (int x = 0; x < 60; ++x) picture.At(x, y) = int16_t((7 * x + 13 * y + 3 * i) % 256);
+    images.push_back(MakeShpImage(picture));
+  }
+  const Bytes file = FileOf(images);
+  ASSERT_GT(file.size(), 36000u);
+  for (size_t size : {file.size(), size_t(16383), size_t(16384), size_t(16385), size_t(20000), size_t(33000)}) {
+    const Bytes cut(file.begin(), file.begin() + ptrdiff_t(size));
+    for (int image = 0; image < 10; ++image) {
+      SCOPED_TRACE(testing::Message() << size << " bytes, image " << image);
+      const Read read = ReadFromMemoryAndDisk(cut, image);
+      if (size == file.size()) {
+        ASSERT_EQ(read.Status, ShpLoaded);
+        EXPECT_EQ(read.Picture().pixel(59, 59), ShpColour((7 * 59 + 13 * 59 + 3 * image) % 256));
+      }
+    }
+  }
+}
+
 TEST(ReadShpTest, UnreadableFileIsStatus1) {
   ShpReader reader;
   TileImages images;
@@ -335,6 +362,9 @@ TEST(ReadShpTest, UnreadableFileIsStatus1) {
   const std::string folder = test::MakeTempFolder("shp");
   EXPECT_EQ(reader.ReadShp(0, folder + "missing.shp", tile, images), ShpCannotOpen);
   EXPECT_EQ(reader.ReadShp(0, folder, tile, images), ShpCannotOpen);  // a folder
+  // A named pipe without a writer is refused at once rather than waited on.
+  ASSERT_EQ(::mkfifo((folder + "pipe.shp").c_str(), 0600), 0);
+  EXPECT_EQ(reader.ReadShp(0, folder + "pipe.shp", tile, images), ShpCannotOpen);
   EXPECT_FALSE(tile.IsLoaded());
 }
 
