@@ -91,7 +91,7 @@ class FileSource {
 
   // Moves the window to start at `pos`; false when the file holds no byte there.
   bool LoadWindow(uint64_t pos) {
-    if (pos >= KnownEnd || ReadError || pos > uint64_t(std::numeric_limits<off_t>::max())) return false;
+    if (pos >= KnownEnd || ReadError || pos > uint64_t(std::numeric_limits<off_t>::max()) - WindowSize) return false;
     WindowStart = pos;
     WindowFill = 0;
     while (WindowFill < Window.size()) {
@@ -112,7 +112,7 @@ class FileSource {
   std::array<uint8_t, WindowSize> Window;
   uint64_t WindowStart = 0;  // the window holds bytes [WindowStart, WindowStart + WindowFill) of the file
   size_t WindowFill = 0;
-  uint64_t KnownEnd = std::numeric_limits<uint64_t>::max();  // the file's size, once a read reached it
+  uint64_t KnownEnd = std::numeric_limits<uint64_t>::max();  // no byte at or past it, once a read found the end
   uint64_t Cursor = 0;
   bool ReadError = false;
 };

@@ -97,8 +97,9 @@ class ShpReader {
   // Reads image `image` of the file at `path` into `tile`, which must not be
   // loaded yet. Standard tiles (60 x 60 after filling up) are appended to
   // images.TileIL; other tiles get their own bitmap and are counted in images.
-  // Each call opens the file, reads only the count, the offset table and the
-  // image's header and code, and closes it again.
+  // Each call opens the file, reads only the pieces of it (16 KB each) that
+  // hold the count, the offset table and the image's header and code, and
+  // closes it again. A file that fails while it is read gives ShpCannotOpen.
   int ReadShp(int image, const std::string& path, TileGfx& tile, TileImages& images);
   // The same over the bytes of a file already in memory.
   int ReadShp(int image, std::span<const uint8_t> file, TileGfx& tile, TileImages& images);

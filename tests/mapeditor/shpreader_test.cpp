@@ -328,6 +328,11 @@ TEST(ReadShpTest, DamagedFilesGiveStatusesNotStaleData) {
   WriteLe32(minX.data() + x1Of2, uint32_t(INT_MAX));
   TileGfx tile;
   EXPECT_EQ(reader.ReadShp(2, minX, tile, images), ShpEmptyImage);
+  // An image reaching past the end of int keeps only the low 32 bits of its
+  // right column, as a file would: it has no usable width.
+  const ShpFileImage wrapped = Solid(20, 10, Green, INT_MAX - 5);
+  EXPECT_EQ(wrapped.X1, INT_MIN + 13);
+  EXPECT_EQ(reader.ReadShp(0, FileOf({wrapped}), tile, images), ShpEmptyImage);
 }
 
 TEST(ReadShpTest, FromDiskLargeFilesReadAsFromMemory) {
