@@ -19,16 +19,27 @@ constexpr int OverlayFiles[] = {9, 43, 23, 27, 22};
 
 }  // namespace
 
-const std::string& ShpFolder() {
-  static const std::string folder = [] {
+// A temporary folder of the sample terrain graphics, removed when the
+// benchmark program ends.
+struct TemporaryShpFolder {
+  std::string Path;
+  TemporaryShpFolder() {
     std::string pattern = (std::filesystem::temp_directory_path() / "qrl-bench-shp-XXXXXX").string();
     if (!::mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
-    const std::string dir = pattern + "/";
+    Path = pattern + "/";
     for (int file : qrl::sample::SampleShpFileNumbers())
-      qrl::SafeSaveFile(dir + ShpFileName(file), qrl::sample::SampleShpFile(file));
-    return dir;
-  }();
-  return folder;
+      if (!qrl::SafeSaveFile(Path + ShpFileName(file), qrl::sample::SampleShpFile(file)))
+        throw std::runtime_error("cannot write the sample terrain graphics");
+  }
+  ~TemporaryShpFolder() {
+    std::error_code ec;
+    std::filesystem::remove_all(Path, ec);
+  }
+};
+
+const std::string& ShpFolder() {
+  static const TemporaryShpFolder folder;
+  return folder.Path;
 }
 
 const MapDocument& DenseMap() {

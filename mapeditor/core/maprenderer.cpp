@@ -159,7 +159,9 @@ QPoint CellCentre(int viewCol, int viewRow) {
 
 void DrawTile(MapCanvas& canvas, int viewCol, int viewRow, int image, int file) {
   const TileGfx* tile = canvas.Tiles.Fetch(file, image);
-  if (!tile) return;
+  // A tile with nothing opaque may be one whose header put it anywhere in
+  // int: it is not placed at all.
+  if (!tile || tile->OpaqueRect.isEmpty()) return;
   const QImage* picture = canvas.Tiles.Picture(*tile);
   if (!picture) return;
   const QPoint at = CellReferencePoint(viewCol, viewRow) + QPoint(tile->XOff, tile->YOff);

@@ -121,8 +121,8 @@ struct MapCanvas {
   bool DoubleDrawOwnTile = true;  // the view has it; a larger export draws each tile once
 };
 
-// Draws one tile at the view cell, loading it on first use; files above 99
-// and tiles that cannot be read draw nothing.
+// Draws one tile at the view cell, loading it on first use; files above 99,
+// tiles that cannot be read and wholly transparent tiles draw nothing.
 void DrawTile(MapCanvas& canvas, int viewCol, int viewRow, int image, int file);
 
 // The road pieces of one road kind (base 0, 21 or 42) of hex (col, row), in

@@ -118,15 +118,20 @@ void DrawMasked(QImage& picture, const QImage& tile, int x, int y, QRgb mask) {
 void DrawMasked(QImage& picture, const QImage& tile, int x, int y, QRgb mask, const QRect& part) {
   PixelWriter out(picture);
   const QRect inTile = part & tile.rect();
-  const int firstX = std::max(inTile.left(), -x);
-  const int firstY = std::max(inTile.top(), -y);
-  const int endX = std::min(inTile.right() + 1, out.W() - x);
-  const int endY = std::min(inTile.bottom() + 1, out.H() - y);
-  if (firstX >= endX) return;
+  if (inTile.isEmpty()) return;
+  // The clipping in 64 bits: (x, y) may lie anywhere in int, where -x or the
+  // picture's width - x do not fit.
+  const int64_t firstX = std::max<int64_t>(inTile.left(), -int64_t(x));
+  const int64_t firstY = std::max<int64_t>(inTile.top(), -int64_t(y));
+  const int64_t endX = std::min<int64_t>(int64_t(inTile.right()) + 1, int64_t(out.W()) - x);
+  const int64_t endY = std::min<int64_t>(int64_t(inTile.bottom()) + 1, int64_t(out.H()) - y);
+  if (firstX >= endX || firstY >= endY) return;
+  // From here on every tile pixel lands inside the picture, so x + firstX and
+  // y + ty are picture coordinates.
   const auto* source = reinterpret_cast<const QRgb*>(tile.constBits());
   const qsizetype sourceStride = tile.bytesPerLine() / qsizetype(sizeof(QRgb));
-  for (int ty = firstY; ty < endY; ++ty) {
-    CopyUnmasked(out.Row(y + ty) + (x + firstX), source + ty * sourceStride + firstX, endX - firstX, mask);
+  for (int64_t ty = firstY; ty < endY; ++ty) {
+    CopyUnmasked(out.Row(int(y + ty)) + (x + firstX), source + ty * sourceStride + firstX, int(endX - firstX), mask);
   }
 }
 

@@ -1,10 +1,15 @@
 #include "mapeditor/core/shpreader.h"
 
+#include <fcntl.h>
+#include <sys/types.h>
+#include <unistd.h>
+
 #include <algorithm>
+#include <cerrno>
+#include <limits>
 
 #include "gamefile/bytereader.h"
 #include "gamefile/bytes.h"
-#include "gamefile/fileio.h"
 #include "mapeditor/core/tilecache.h"
 
 namespace qrl::map {
@@ -17,18 +22,123 @@ bool IsDecodedPosition(const ShpImageHeader& h) {
   return h.X0 >= ShpDecodeMinX && h.X0 <= ShpDecodeMaxX && h.Y0 >= ShpDecodeMinY && h.Y0 <= ShpDecodeMaxY;
 }
 
-// A byte of the pixel code that the file does not hold: a colour index then
-// gives a transparent pixel, a count gives 0.
-uint16_t ColourOrTransparent(int byte) { return byte < 0 ? ShpNoColour : uint16_t(byte); }
+// The two byte sources the reader decodes from. Each offers
+//   size_t ReadAt(uint64_t at, std::span<uint8_t> out): copies what the file
+//     holds of out.size() bytes from `at`, returns how many that were;
+//   void Seek(uint64_t at) and int ReadByte(): a cursor, -1 at the end (fgetc);
+//   bool Failed(): the file could not be read as far as it goes.
+
+// A file already in memory.
+class SpanSource {
+ public:
+  explicit SpanSource(std::span<const uint8_t> bytes) : Bytes(bytes), Cursor(bytes) {}
+
+  size_t ReadAt(uint64_t at, std::span<uint8_t> out) const {
+    if (at >= Bytes.size()) return 0;
+    const size_t n = std::min(out.size(), Bytes.size() - size_t(at));
+    std::copy_n(Bytes.begin() + ptrdiff_t(at), n, out.begin());
+    return n;
+  }
+  void Seek(uint64_t at) { Cursor.Seek(at); }
+  int ReadByte() { return Cursor.ReadByte(); }
+  bool Failed() const { return false; }
+
+ private:
+  std::span<const uint8_t> Bytes;
+  ByteReader Cursor;
+};
+
+// An open file, read piece by piece through a window of its bytes: a file of
+// 250 images is read image by image, so reading only what one image needs
+// keeps a first redraw from reading the whole file for every tile. Each piece
+// is one pread; the file is closed when the source goes, on every outcome.
+class FileSource {
+ public:
+  // Non-blocking, so that a named pipe gives a read error rather than
+  // waiting for a writer; a folder opens but fails its first read.
+  explicit FileSource(const std::string& path) : Fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK)) {}
+  ~FileSource() {
+    if (Fd >= 0) ::close(Fd);
+  }
+  FileSource(const FileSource&) = delete;
+  FileSource& operator=(const FileSource&) = delete;
+
+  bool IsOpen() const { return Fd >= 0; }
+
+  size_t ReadAt(uint64_t at, std::span<uint8_t> out) {
+    size_t done = 0;
+    while (done < out.size()) {
+      const uint64_t pos = at + done;
+      if (!Holds(pos) && !LoadWindow(pos)) break;
+      const size_t from = size_t(pos - WindowStart);
+      const size_t n = std::min(out.size() - done, WindowFill - from);
+      std::copy_n(Window.begin() + ptrdiff_t(from), n, out.begin() + ptrdiff_t(done));
+      done += n;
+    }
+    return done;
+  }
+  void Seek(uint64_t at) { Cursor = at; }
+  int ReadByte() {
+    if (!Holds(Cursor) && !LoadWindow(Cursor)) return -1;
+    return Window[size_t(Cursor++ - WindowStart)];
+  }
+  bool Failed() const { return ReadError; }
+
+ private:
+  static constexpr size_t WindowSize = 16384;
+
+  bool Holds(uint64_t pos) const { return pos >= WindowStart && pos - WindowStart < WindowFill; }
+
+  // Moves the window to start at `pos`; false when the file holds no byte there.
+  bool LoadWindow(uint64_t pos) {
+    if (pos >= KnownEnd || ReadError || pos > uint64_t(std::numeric_limits<off_t>::max()) - WindowSize) return false;
+    WindowStart = pos;
+    WindowFill = 0;
+    while (WindowFill < Window.size()) {
+      const ssize_t n = ::pread(Fd, Window.data() + WindowFill, Window.size() - WindowFill, off_t(pos + WindowFill));
+      if (n < 0 && errno == EINTR) continue;
+      if (n < 0) ReadError = true;
+      if (n <= 0) {
+        // Past the last byte every further read ends at once, without asking the file again.
+        KnownEnd = pos + WindowFill;
+        break;
+      }
+      WindowFill += size_t(n);
+    }
+    return WindowFill > 0;
+  }
+
+  int Fd;
+  std::array<uint8_t, WindowSize> Window;
+  uint64_t WindowStart = 0;  // the window holds bytes [WindowStart, WindowStart + WindowFill) of the file
+  size_t WindowFill = 0;
+  uint64_t KnownEnd = std::numeric_limits<uint64_t>::max();  // no byte at or past it, once a read found the end
+  uint64_t Cursor = 0;
+  bool ReadError = false;
+};
 
 }  // namespace
 
 ShpReader::ShpReader() : ShpPixels(size_t(ShpPixelsWidth) * ShpPixelsHeight, ShpNoColour) {}
 
 int ShpReader::ReadShp(int image, const std::string& path, TileGfx& tile, TileImages& images) {
-  auto bytes = ReadWholeFile(path);
-  if (!bytes) return ShpCannotOpen;
-  return ReadShp(image, *bytes, tile, images);
+  FileSource in(path);
+  if (!in.IsOpen()) return ShpCannotOpen;
+  return ReadFrom(in, image, tile, images);
+}
+
+int ShpReader::ReadShp(int image, std::span<const uint8_t> file, TileGfx& tile, TileImages& images) {
+  SpanSource in(file);
+  return ReadFrom(in, image, tile, images);
+}
+
+template <typename Source>
+int ShpReader::ReadFrom(Source& in, int image, TileGfx& tile, TileImages& images) {
+  const int status = DecodeImage(in, image);
+  // A file that fails part-way cannot be read, whatever it gave so far.
+  if (in.Failed()) return ShpCannotOpen;
+  if (status == ShpLoaded) StoreTile(tile, images);
+  return status;
 }
 
 void ShpReader::ResetTables() {
@@ -38,67 +148,80 @@ void ShpReader::ResetTables() {
   ShpCursorX = 0;
 }
 
-void ShpReader::ReadOffsets(std::span<const uint8_t> file) {
+template <typename Source>
+void ShpReader::ReadOffsets(Source& in) {
+  std::array<uint8_t, size_t(ShpMaxImages) * ShpOffsetTableStep> table;
+  const size_t wanted = size_t(ShpImageCount) * ShpOffsetTableStep;
+  const size_t got = in.ReadAt(ShpOffsetTableStart, std::span(table).first(wanted));
   for (int i = 0; i < ShpImageCount; ++i) {
-    const size_t at = size_t(ShpOffsetTableStart) + size_t(ShpOffsetTableStep) * size_t(i);
-    if (at + 4 <= file.size()) ShpOffsets[size_t(i)] = ReadLe32Signed(file.data() + at);
+    const size_t at = size_t(ShpOffsetTableStep) * size_t(i);
+    if (at + 4 <= got) ShpOffsets[size_t(i)] = ReadLe32Signed(table.data() + at);
   }
 }
 
-bool ShpReader::ReadHeader(std::span<const uint8_t> file, int32_t offset) {
-  if (offset < 0 || uint64_t(offset) + ShpImageHeaderSize > file.size()) return false;
-  const uint8_t* h = file.data() + offset;
-  ShpCurHeader.FirstWord = ReadLe16(h);
-  ShpCurHeader.X0 = ReadLe32Signed(h + 8);
-  ShpCurHeader.Y0 = ReadLe32Signed(h + 12);
-  ShpCurHeader.X1 = ReadLe32Signed(h + 16);
-  ShpCurHeader.Y1 = ReadLe32Signed(h + 20);
+template <typename Source>
+bool ShpReader::ReadHeader(Source& in, int64_t offset) {
+  std::array<uint8_t, ShpImageHeaderSize> h;
+  if (offset < 0 || in.ReadAt(uint64_t(offset), h) != h.size()) return false;
+  ShpCurHeader.FirstWord = ReadLe16(h.data());
+  ShpCurHeader.X0 = ReadLe32Signed(h.data() + 8);
+  ShpCurHeader.Y0 = ReadLe32Signed(h.data() + 12);
+  ShpCurHeader.X1 = ReadLe32Signed(h.data() + 16);
+  ShpCurHeader.Y1 = ReadLe32Signed(h.data() + 20);
   return true;
 }
 
-void ShpReader::PutPixel(int row, uint16_t value) {
-  // A row that runs past the table loses the rest of its pixels.
-  if (ShpCursorX >= ShpPixelsWidth) return;
-  Pixel(ShpCursorX, row) = value;
-  ++ShpCursorX;
+bool ShpReader::PutPixels(int row, int count, uint16_t value) {
+  // A row running past the table cannot be held: the image is refused.
+  if (count > ShpPixelsWidth - ShpCursorX) return false;
+  for (int i = 0; i < count; ++i) Pixel(ShpCursorX + i, row) = value;
+  ShpCursorX += count;
+  return true;
 }
 
-void ShpReader::DecodePixels(std::span<const uint8_t> file, int64_t codeStart, int height) {
-  ByteReader in(file);
-  in.Seek(uint64_t(codeStart));
+// False when the code cannot be decoded: a colour index is missing at the end
+// of the file, or a row runs past the table.
+template <typename Source>
+bool ShpReader::DecodePixels(Source& in, int height) {
   int row = 0;
   ShpCursorX = 0;
   // The test follows each control byte, so decoding ends with the end-of-row
-  // code of the last row; at the end of the file every read control byte ends
-  // a row, so the loop ends there too.
+  // code of the last row. At the end of the file every control byte read
+  // ends a row and a count read is 0, so the image keeps what was decoded.
   do {
     const int control = in.ReadByte();
     if (control <= ShpEndOfRow) {
       ++row;
       ShpCursorX = 0;
     } else if (control == ShpTransparentRun) {
-      const int count = std::max(in.ReadByte(), 0);
-      for (int i = 0; i < count; ++i) PutPixel(row, ShpNoColour);
+      if (!PutPixels(row, std::max(in.ReadByte(), 0), ShpNoColour)) return false;
     } else if (control % 2 == 0) {
-      const uint16_t colour = ColourOrTransparent(in.ReadByte());
-      for (int i = 0; i < control / 2; ++i) PutPixel(row, colour);
+      const int colour = in.ReadByte();
+      if (colour < 0 || !PutPixels(row, control / 2, uint16_t(colour))) return false;
     } else {
-      for (int i = 0; i < control / 2; ++i) PutPixel(row, ColourOrTransparent(in.ReadByte()));
+      for (int i = 0; i < control / 2; ++i) {
+        const int colour = in.ReadByte();
+        if (colour < 0 || !PutPixels(row, 1, uint16_t(colour))) return false;
+      }
     }
   } while (row < height);
+  return true;
 }
 
-int ShpReader::ReadShp(int image, std::span<const uint8_t> file, TileGfx& tile, TileImages& images) {
+// Fills the tables with image `image`; ShpLoaded when they hold it.
+template <typename Source>
+int ShpReader::DecodeImage(Source& in, int image) {
   ResetTables();
-  if (file.size() < size_t(ShpCountOffset) + 4) return ShpTooManyImages;
-  const int32_t count = ReadLe32Signed(file.data() + ShpCountOffset);
+  std::array<uint8_t, 4> countBytes;
+  if (in.ReadAt(ShpCountOffset, countBytes) != countBytes.size()) return ShpTooManyImages;
+  const int32_t count = ReadLe32Signed(countBytes.data());
   if (count > ShpMaxImages) return ShpTooManyImages;
   ShpImageCount = std::max(count, 0);
-  ReadOffsets(file);
+  ReadOffsets(in);
   if (image < 0 || image >= count) return ShpNoSuchImage;
 
   const int64_t offset = ShpOffsets[size_t(image)];
-  if (offset == NoOffset || !ReadHeader(file, int32_t(offset))) return ShpEmptyImage;
+  if (offset == NoOffset || !ReadHeader(in, offset)) return ShpEmptyImage;
   if (ShpCurHeader.FirstWord == 0) return ShpEmptyImage;
   const int64_t imageWidth = int64_t(ShpCurHeader.X1) - ShpCurHeader.X0 + 1;
   const int64_t imageHeight = int64_t(ShpCurHeader.Y1) - ShpCurHeader.Y0 + 1;
@@ -107,13 +230,21 @@ int ShpReader::ReadShp(int image, std::span<const uint8_t> file, TileGfx& tile, 
   }
 
   std::fill(ShpPixels.begin(), ShpPixels.end(), ShpNoColour);
-  if (IsDecodedPosition(ShpCurHeader)) DecodePixels(file, offset + ShpImageHeaderSize, int(imageHeight));
+  if (IsDecodedPosition(ShpCurHeader)) {
+    in.Seek(uint64_t(offset) + ShpImageHeaderSize);
+    if (!DecodePixels(in, int(imageHeight))) return ShpEmptyImage;
+  }
+  return ShpLoaded;
+}
 
+void ShpReader::StoreTile(TileGfx& tile, TileImages& images) const {
+  const int imageWidth = ShpCurHeader.X1 - ShpCurHeader.X0 + 1;
+  const int imageHeight = ShpCurHeader.Y1 - ShpCurHeader.Y0 + 1;
   tile.XOff = ShpCurHeader.X0;
   tile.YOff = ShpCurHeader.Y0;
   const bool standard = imageWidth <= StandardTileSize && imageHeight <= StandardTileSize && !ForceOwnBitmap;
-  const int width = standard ? StandardTileSize : int(imageWidth);
-  const int height = standard ? StandardTileSize : int(imageHeight);
+  const int width = standard ? StandardTileSize : imageWidth;
+  const int height = standard ? StandardTileSize : imageHeight;
 
   QImage picture(width, height, QImage::Format_RGB32);
   QRect opaque;
@@ -141,7 +272,6 @@ int ShpReader::ReadShp(int image, std::span<const uint8_t> file, TileGfx& tile, 
     images.BigBitmapPixels += int64_t(width) * height;
     images.BigBitmapCount += 1;
   }
-  return ShpLoaded;
 }
 
 }  // namespace qrl::map

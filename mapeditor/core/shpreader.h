@@ -20,7 +20,9 @@ inline constexpr int ShpLoaded = 0;
 inline constexpr int ShpCannotOpen = 1;
 inline constexpr int ShpTooManyImages = 2;   // also: the image count cannot be read
 inline constexpr int ShpNoSuchImage = 100;   // image number not below the count
-inline constexpr int ShpEmptyImage = 102;    // empty, or its offset, header or size unusable
+// Empty, or its offset, header or size unusable, or its code unreadable: a
+// colour index the file does not hold, or a row running past ShpPixelsWidth.
+inline constexpr int ShpEmptyImage = 102;
 
 inline constexpr int ShpMaxImages = 250;
 inline constexpr int ShpCountOffset = 4;
@@ -81,9 +83,9 @@ struct ShpImageHeader {
 };
 
 // One reader with its working tables, reused by every call; nothing of a file
-// survives from one call to the next. The tables are bounded: pixels a row
-// places beyond ShpPixelsWidth are dropped, and images larger than the table
-// are refused as ShpEmptyImage.
+// survives from one call to the next. The tables are bounded: images larger
+// than the table, and rows whose code runs past its last column, are refused
+// as ShpEmptyImage.
 class ShpReader {
  public:
   ShpReader();
@@ -95,17 +97,30 @@ class ShpReader {
   // Reads image `image` of the file at `path` into `tile`, which must not be
   // loaded yet. Standard tiles (60 x 60 after filling up) are appended to
   // images.TileIL; other tiles get their own bitmap and are counted in images.
+  // Each call opens the file, reads only the pieces of it (16 KB each) that
+  // hold the count, the offset table and the image's header and code, and
+  // closes it again. A file that fails while it is read gives ShpCannotOpen.
   int ReadShp(int image, const std::string& path, TileGfx& tile, TileImages& images);
   // The same over the bytes of a file already in memory.
   int ReadShp(int image, std::span<const uint8_t> file, TileGfx& tile, TileImages& images);
 
  private:
+  // Source: the bytes of a file by position (see shpreader.cpp).
+  template <typename Source>
+  int ReadFrom(Source& in, int image, TileGfx& tile, TileImages& images);
+  template <typename Source>
+  int DecodeImage(Source& in, int image);
+  template <typename Source>
+  void ReadOffsets(Source& in);
+  template <typename Source>
+  bool ReadHeader(Source& in, int64_t offset);
+  template <typename Source>
+  bool DecodePixels(Source& in, int height);
   void ResetTables();
-  void ReadOffsets(std::span<const uint8_t> file);
-  bool ReadHeader(std::span<const uint8_t> file, int32_t offset);
-  void DecodePixels(std::span<const uint8_t> file, int64_t codeStart, int height);
-  void PutPixel(int row, uint16_t value);
+  bool PutPixels(int row, int count, uint16_t value);
+  void StoreTile(TileGfx& tile, TileImages& images) const;
   uint16_t& Pixel(int x, int row) { return ShpPixels[size_t(x) * ShpPixelsHeight + size_t(row)]; }
+  uint16_t Pixel(int x, int row) const { return ShpPixels[size_t(x) * ShpPixelsHeight + size_t(row)]; }
 
   std::array<int64_t, ShpMaxImages> ShpOffsets{};  // -1: the offset is not in the file
   int32_t ShpImageCount = 0;

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <climits>
+
 #include "mapeditor/core/maprenderer.h"
 #include "mapeditor/core/pixelcanvas.h"
 #include "tests/support/gamefilebuilder.h"
@@ -112,6 +114,14 @@ TEST(PixelCanvasTest, MaskedTilesAreClippedAndKeepWhatTheMaskCovers) {
   DrawMasked(p, tile, 1, 1, ShpTransparentColour);
   EXPECT_EQ(p.pixel(1, 1), White);
   EXPECT_EQ(p.pixel(2, 2), Black);
+  // Positions at the ends of int are clipped without overflowing.
+  p.fill(Black);
+  for (int at : {INT_MIN, INT_MAX, INT_MAX - 2}) {
+    DrawMasked(p, tile, at, 0, ShpTransparentColour);
+    DrawMasked(p, tile, 0, at, ShpTransparentColour);
+    DrawMasked(p, tile, at, at, ShpTransparentColour);
+  }
+  EXPECT_EQ(p.pixel(0, 0), Black);
 }
 
 // Colour indices of the fixture's tiles.
@@ -321,6 +331,111 @@ TEST_F(MapRendererTest, OwnBitmapOfFile0Image35IsDrawnTwice) {
   DrawTile(canvas, 8, 2, 35, 0);
   EXPECT_EQ(single.pixel(twice + QPoint(-1, 0)), BackgroundColour);
   EXPECT_EQ(single.pixel(twice), ShpColour(Column0Colour));
+}
+
+// Positions worked out from the view geometry rather than from the code's own
+// helpers: view cell (c, r) has its reference point at x = c * 52 - 27 (+26 on
+// odd rows), y = r * 44 - 12, and its centre at x = c * 52 (+26), y = r * 44 + 17.
+TEST_F(MapRendererTest, CellsLieWhereTheGeometryPutsThem) {
+  constexpr int16_t CornerColour = 90;
+  WriteShp(7, {MakeShpImage(ShpPicture(3, 3, CornerColour))});
+  doc.SetTileWordAt(3, 1, 1, MakeTileWord(7, 0));     // from the reference point of (1, 1): (51, 32)
+  Record(0, 0)[0] = SecondaryRoadBit;                  // a marker round the centre of (0, 0): (0, 17)
+  Record(1, 1)[HexRecord::SecondaryRoadMask] = DirE;  // a line from the centre of (1, 1), (78, 61), to (102, 61)
+  options.ShowRoadConnections1 = true;
+  options.ToggleRoad1 = true;
+  options.ShowHexes1 = true;
+  const RedrawOutcome out = Draw();
+  const QRgb base = ShpColour(BaseColour);
+
+  struct Probe {
+    const char* What;
+    QPoint At;
+    QRgb Colour;
+  };
+  const Probe onMapBitmap[] = {
+      {"tile's top-left pixel", {51, 32}, ShpColour(CornerColour)},
+      {"tile's bottom-right pixel", {53, 34}, ShpColour(CornerColour)},
+      {"left of the tile", {50, 33}, base},
+      {"above the tile", {52, 31}, base},
+      {"right of the tile", {54, 33}, base},
+      {"marker fill at the centre", {0, 17}, SecondaryRoadColour},
+      {"marker rim", {5, 17}, RoadMarkerOutlineColour},
+      {"right of the marker box", {6, 17}, base},
+      {"line just right of the centre", {80, 61}, ConnectionLineColour},
+      {"line's pen, one below", {80, 62}, ConnectionLineColour},
+      {"below the pen", {80, 63}, base},
+      {"pen round the line's last pixel (101, 61)", {102, 61}, ConnectionLineColour},
+      {"past the line", {103, 61}, base},
+  };
+  for (const Probe& probe : onMapBitmap) {
+    EXPECT_EQ(out.MapBitmap.pixel(probe.At), probe.Colour) << probe.What;
+  }
+  // Cell (1, 0): from (25, 1) a side down to (25, 31), one up to (51, -12),
+  // and from (25, 31) one down to (51, 44), end pixels left out.
+  const Probe onPicture[] = {
+      {"left side's first pixel", {25, 1}, GridColour},
+      {"left side", {25, 20}, GridColour},
+      {"left of the left side", {24, 20}, base},
+      {"upper slanted side", {27, 0}, GridColour},
+      {"lower slanted side", {29, 33}, GridColour},
+      {"lower slanted side's end pixel", {51, 44}, base},
+      {"the grid does not hide the line", {80, 61}, ConnectionLineColour},
+  };
+  for (const Probe& probe : onPicture) {
+    EXPECT_EQ(out.Picture.pixel(probe.At), probe.Colour) << probe.What;
+  }
+}
+
+TEST_F(MapRendererTest, EachPassLiesOverTheEarlierOnesAndLaterRowsOverEarlierRows) {
+  // Squares round the centre of hex (4, 2), at (208, 105), each pass's smaller
+  // than the one before: base 60 x 60, stack 24 x 24, overlay 3 18 x 18,
+  // overlay 7 12 x 12, the road piece 6 x 6 (from 3 left and above the centre).
+  constexpr int16_t StackSquareColour = 91, Overlay3SquareColour = 92, Overlay7SquareColour = 93;
+  auto square = [](int size, int16_t colour) {
+    return MakeShpImage(ShpPicture(size, size, colour), CentreOffsetX - size / 2, CentreOffsetY - size / 2);
+  };
+  WriteShp(40, {square(24, StackSquareColour), square(18, Overlay3SquareColour), square(12, Overlay7SquareColour)});
+  auto stack = doc.TileStackAt(4, 2);
+  stack[TileStackCountByte] = 1;
+  PutTileWord(&stack[TileStackFirstWord], MakeTileWord(40, 0));
+  doc.SetTileWordAt(3, 4, 2, MakeTileWord(40, 1));
+  doc.SetTileWordAt(7, 4, 2, MakeTileWord(40, 2));
+  Record(4, 2)[0] = SecondaryRoadBit;
+  Record(4, 2)[HexRecord::SecondaryRoadMask] = DirE | DirW;
+
+  // Base tiles of two colours: (8, 4) and (9, 4) at (389, 164) and (441, 164),
+  // (8, 5) at (415, 208), each 60 x 60.
+  constexpr int16_t UpperRowColour = 94, LowerRowColour = 117;
+  WriteShp(42, {MakeShpImage(ShpPicture(60, 60, UpperRowColour)), MakeShpImage(ShpPicture(60, 60, LowerRowColour))});
+  doc.SetTileWordAt(BaseLayerSection, 8, 4, MakeTileWord(42, 0));
+  doc.SetTileWordAt(BaseLayerSection, 9, 4, MakeTileWord(42, 0));
+  doc.SetTileWordAt(BaseLayerSection, 8, 5, MakeTileWord(42, 1));
+
+  const QImage picture = Draw().Picture;
+  EXPECT_EQ(picture.pixel(208, 105), ShpColour(RoadColour + SecondaryRoadBase + 7));
+  EXPECT_EQ(picture.pixel(212, 105), ShpColour(Overlay7SquareColour));
+  EXPECT_EQ(picture.pixel(215, 105), ShpColour(Overlay3SquareColour));
+  EXPECT_EQ(picture.pixel(218, 105), ShpColour(StackSquareColour));
+  EXPECT_EQ(picture.pixel(222, 105), ShpColour(BaseColour));
+
+  EXPECT_EQ(picture.pixel(430, 190), ShpColour(UpperRowColour));
+  EXPECT_EQ(picture.pixel(430, 215), ShpColour(LowerRowColour));  // (8, 5) over (8, 4)
+  EXPECT_EQ(picture.pixel(460, 215), ShpColour(LowerRowColour));  // (8, 5) over (9, 4), its right neighbour above
+}
+
+TEST_F(MapRendererTest, FarOffTilesAreCachedButNotPlaced) {
+  // So far out the tiles are not decoded and come out wholly transparent;
+  // placing them would take the cell's position past the ends of int.
+  WriteShp(43, {MakeShpImage(ShpPicture(20, 10, BaseColour), INT_MAX - 100, INT_MAX - 100),
+                MakeShpImage(ShpPicture(20, 10, BaseColour), INT_MIN, INT_MIN)});
+  doc.SetTileWordAt(BaseLayerSection, 12, 11, MakeTileWord(43, 0));
+  doc.SetTileWordAt(BaseLayerSection, 0, 0, MakeTileWord(43, 1));
+  const QImage picture = Draw().Picture;
+  EXPECT_EQ(CentreOf(picture, 12, 11), BackgroundColour);
+  EXPECT_EQ(picture.pixel(0, 0), BackgroundColour);
+  EXPECT_TRUE(tiles.Entry(43, 0)->IsLoaded());
+  EXPECT_TRUE(tiles.Entry(43, 1)->IsLoaded());
 }
 
 TEST_F(MapRendererTest, ViewOriginMovesTheCells) {

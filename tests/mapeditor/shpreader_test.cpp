@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <climits>
 #include <filesystem>
 
@@ -46,6 +48,29 @@ Read ReadImage(const Bytes& file, int image, bool forceOwnBitmap = false) {
   Read r;
   r.Status = reader.ReadShp(image, file, r.Tile, r.Images);
   return r;
+}
+
+// Writes the bytes as a file and returns its path (the same path every time).
+std::string OnDisk(const Bytes& file) {
+  static const std::string path = test::MakeTempFolder("shpfile") + "Ter00z4.shp";
+  test::WriteFile(path, file);
+  return path;
+}
+
+// Reads the image from memory and from the file on disk, which reads only the
+// parts it needs; both must give the same outcome.
+Read ReadFromMemoryAndDisk(const Bytes& file, int image) {
+  Read fromMemory = ReadImage(file, image);
+  ShpReader reader;
+  Read fromDisk;
+  fromDisk.Status = reader.ReadShp(image, OnDisk(file), fromDisk.Tile, fromDisk.Images);
+  EXPECT_EQ(fromDisk.Status, fromMemory.Status);
+  EXPECT_EQ(fromDisk.Tile.IsLoaded(), fromMemory.Tile.IsLoaded());
+  if (fromDisk.Tile.IsLoaded() && fromMemory.Tile.IsLoaded()) {
+    EXPECT_EQ(fromDisk.Picture(), fromMemory.Picture());
+    EXPECT_EQ(fromDisk.Tile.OpaqueRect, fromMemory.Tile.OpaqueRect);
+  }
+  return fromMemory;
 }
 
 TEST(ShpPaletteTest, HoldsTheGameColours) {
@@ -169,37 +194,66 @@ TEST(ReadShpTest, DecodesThePixelCode) {
   struct Case {
     const char* Name;
     Bytes Code;
-    R Expected;  // 3 x 3
+    int Status;
+    R Expected;  // 3 x 3, when loaded
   };
   const uint8_t r = uint8_t(Red), g = uint8_t(Green);
   const Case cases[] = {
-      {"repeat, literals, transparent run", {4, r, 0, 1, 1, 3, g, 0, 7, g, r, g, 0}, {"RR.", ".G.", "GRG"}},
-      {"transparent count 0 puts nothing", {1, 0, 2, r, 0, 0, 0}, {"R..", "...", "..."}},
-      {"two end-of-row codes leave a row empty", {6, r, 0, 0, 6, g, 0}, {"RRR", "...", "GGG"}},
-      {"ends with the last row's end code", {2, r, 0, 2, r, 0, 2, r, 0, 6, g, 0}, {"R..", "R..", "R.."}},
-      {"file ends after a control byte", {6, r, 0, 7}, {"RRR", "...", "..."}},
-      {"file ends inside literals", {7, g}, {"G..", "...", "..."}},
-      {"file ends before a repeat colour", {6}, {"...", "...", "..."}},
-      {"file ends before a transparent count", {1}, {"...", "...", "..."}},
-      {"file ends inside the first row", {4, r}, {"RR.", "...", "..."}},
+      {"repeat, literals, transparent run", {4, r, 0, 1, 1, 3, g, 0, 7, g, r, g, 0}, ShpLoaded, {"RR.", ".G.", "GRG"}},
+      {"transparent count 0 puts nothing", {1, 0, 2, r, 0, 0, 0}, ShpLoaded, {"R..", "...", "..."}},
+      {"two end-of-row codes leave a row empty", {6, r, 0, 0, 6, g, 0}, ShpLoaded, {"RRR", "...", "GGG"}},
+      {"ends with the last row's end code", {2, r, 0, 2, r, 0, 2, r, 0, 6, g, 0}, ShpLoaded, {"R..", "R..", "R.."}},
+      // Where a control byte should come the file may end: the image keeps what was decoded.
+      {"file ends at a control byte", {6, r, 0}, ShpLoaded, {"RRR", "...", "..."}},
+      {"file ends at a control byte inside the first row", {4, r}, ShpLoaded, {"RR.", "...", "..."}},
+      {"file ends before a transparent count", {1}, ShpLoaded, {"...", "...", "..."}},
+      // A colour index the file does not hold is no pixel at all.
+      {"file ends before a literal run's first colour", {6, r, 0, 7}, ShpEmptyImage, {}},
+      {"file ends inside literals", {7, g}, ShpEmptyImage, {}},
+      {"file ends before a repeat colour", {6}, ShpEmptyImage, {}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.Name);
-    Read read = ReadImage(FileOf({Coded(3, 3, c.Code)}), 0);
-    ASSERT_EQ(read.Status, ShpLoaded);
-    EXPECT_EQ(Rows(read.Picture(), 3, 3), c.Expected);
+    Read read = ReadFromMemoryAndDisk(FileOf({Coded(3, 3, c.Code)}), 0);
+    ASSERT_EQ(read.Status, c.Status);
+    EXPECT_EQ(read.Tile.IsLoaded(), c.Status == ShpLoaded);
+    if (c.Status == ShpLoaded) {
+      EXPECT_EQ(Rows(read.Picture(), 3, 3), c.Expected);
+    } else {
+      EXPECT_TRUE(read.Images.TileIL.empty());
+    }
   }
 }
 
-TEST(ReadShpTest, RowsRunningPastTheTableLoseTheirRest) {
-  // 381 pixels into a row of the widest image the table holds, then a second row.
-  ShpFileImage wide = Coded(ShpPixelsWidth, 2, {254, uint8_t(Red), 254, uint8_t(Red), 254, uint8_t(Red), 0, 2,
-                                                uint8_t(Green), 0});
-  Read r = ReadImage(FileOf({wide}), 0);
-  ASSERT_EQ(r.Status, ShpLoaded);
-  EXPECT_EQ(r.Picture().pixel(ShpPixelsWidth - 1, 0), ShpColour(Red));
-  EXPECT_EQ(r.Picture().pixel(0, 1), ShpColour(Green));
-  EXPECT_EQ(r.Picture().pixel(1, 1), ShpTransparentColour);
+TEST(ReadShpTest, RowsRunningPastTheTableRefuseTheImage) {
+  const uint8_t r = uint8_t(Red), g = uint8_t(Green);
+  struct Case {
+    const char* Name;
+    int Width;
+    Bytes Code;  // two rows, the second one green pixel
+    int Status;
+  };
+  // Control 254 puts 127 pixels, 176 puts 88 and 178 puts 89: 215 or 216 pixels.
+  const Case cases[] = {
+      {"row fills the table", ShpPixelsWidth, {254, r, 176, r, 0, 2, g, 0}, ShpLoaded},
+      {"repeat runs past", ShpPixelsWidth, {254, r, 178, r, 0, 2, g, 0}, ShpEmptyImage},
+      {"literal runs past", ShpPixelsWidth, {254, r, 176, r, 3, g, 0, 2, g, 0}, ShpEmptyImage},
+      {"transparent run runs past", ShpPixelsWidth, {254, r, 1, 89, 0, 2, g, 0}, ShpEmptyImage},
+      // Past the image's own width but inside the table: the pixels stay, and a
+      // standard tile shows them up to its 60th column.
+      {"past the image's width only", 3, {254, r, 0, 2, g, 0}, ShpLoaded},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.Name);
+    Read read = ReadFromMemoryAndDisk(FileOf({Coded(c.Width, 2, c.Code)}), 0);
+    ASSERT_EQ(read.Status, c.Status);
+    EXPECT_EQ(read.Tile.IsLoaded(), c.Status == ShpLoaded);
+    if (c.Status != ShpLoaded) continue;
+    const QImage picture = read.Picture();
+    EXPECT_EQ(picture.pixel(picture.width() - 1, 0), ShpColour(Red));
+    EXPECT_EQ(picture.pixel(0, 1), ShpColour(Green));
+    EXPECT_EQ(picture.pixel(1, 1), ShpTransparentColour);
+  }
 }
 
 TEST(ReadShpTest, PositionsFarOutsideAreNotDecoded) {
@@ -251,9 +305,11 @@ TEST(ReadShpTest, DamagedFilesGiveStatusesNotStaleData) {
       {"code cut short", truncated(image2 + 24 + 3), ShpLoaded},
   };
   // One reader for all: a damaged file must not inherit the tables of the good
-  // file read just before it.
+  // file read just before it, whether it is read from memory or from disk.
   ShpReader reader;
   TileImages images;
+  const std::string goodPath = test::MakeTempFolder("shpgood") + "Ter00z4.shp";
+  test::WriteFile(goodPath, good);
   for (const Case& c : cases) {
     SCOPED_TRACE(c.Name);
     TileGfx before;
@@ -261,18 +317,59 @@ TEST(ReadShpTest, DamagedFilesGiveStatusesNotStaleData) {
     TileGfx tile;
     EXPECT_EQ(reader.ReadShp(2, c.File, tile, images), c.Status);
     EXPECT_EQ(tile.IsLoaded(), c.Status == ShpLoaded);
+
+    TileGfx beforeFromDisk;
+    ASSERT_EQ(reader.ReadShp(2, goodPath, beforeFromDisk, images), ShpLoaded);
+    TileGfx fromDisk;
+    EXPECT_EQ(reader.ReadShp(2, OnDisk(c.File), fromDisk, images), c.Status) << "from disk";
+    EXPECT_EQ(fromDisk.IsLoaded(), c.Status == ShpLoaded) << "from disk";
   }
   Bytes minX = withLe32(image2 + 8, INT_MIN);
   WriteLe32(minX.data() + x1Of2, uint32_t(INT_MAX));
   TileGfx tile;
   EXPECT_EQ(reader.ReadShp(2, minX, tile, images), ShpEmptyImage);
+  // An image reaching past the end of int keeps only the low 32 bits of its
+  // right column, as a file would: it has no usable width.
+  const ShpFileImage wrapped = Solid(20, 10, Green, INT_MAX - 5);
+  EXPECT_EQ(wrapped.X1, INT_MIN + 13);
+  EXPECT_EQ(reader.ReadShp(0, FileOf({wrapped}), tile, images), ShpEmptyImage);
+}
+
+TEST(ReadShpTest, FromDiskLargeFilesReadAsFromMemory) {
+  // Ten 60 x 60 images of literal pixels, about 3.7 KB of code each, so that
+  // images and their code lie across the pieces a file is read in.
+  std::vector<ShpFileImage> images;
+  for (int i = 0; i < 10; ++i) {
+    ShpPicture picture(60, 60);
+    for (int y = 0; y < 60; ++y)
+      for (int x = 0; x < 60; ++x) picture.At(x, y) = int16_t((7 * x + 13 * y + 3 * i) % 256);
+    images.push_back(MakeShpImage(picture));
+  }
+  const Bytes file = FileOf(images);
+  ASSERT_GT(file.size(), 36000u);
+  for (size_t size : {file.size(), size_t(16383), size_t(16384), size_t(16385), size_t(20000), size_t(33000)}) {
+    const Bytes cut(file.begin(), file.begin() + ptrdiff_t(size));
+    for (int image = 0; image < 10; ++image) {
+      SCOPED_TRACE(testing::Message() << size << " bytes, image " << image);
+      const Read read = ReadFromMemoryAndDisk(cut, image);
+      if (size == file.size()) {
+        ASSERT_EQ(read.Status, ShpLoaded);
+        EXPECT_EQ(read.Picture().pixel(59, 59), ShpColour((7 * 59 + 13 * 59 + 3 * image) % 256));
+      }
+    }
+  }
 }
 
 TEST(ReadShpTest, UnreadableFileIsStatus1) {
   ShpReader reader;
   TileImages images;
   TileGfx tile;
-  EXPECT_EQ(reader.ReadShp(0, test::MakeTempFolder("shp") + "missing.shp", tile, images), ShpCannotOpen);
+  const std::string folder = test::MakeTempFolder("shp");
+  EXPECT_EQ(reader.ReadShp(0, folder + "missing.shp", tile, images), ShpCannotOpen);
+  EXPECT_EQ(reader.ReadShp(0, folder, tile, images), ShpCannotOpen);  // a folder
+  // A named pipe without a writer is refused at once rather than waited on.
+  ASSERT_EQ(::mkfifo((folder + "pipe.shp").c_str(), 0600), 0);
+  EXPECT_EQ(reader.ReadShp(0, folder + "pipe.shp", tile, images), ShpCannotOpen);
   EXPECT_FALSE(tile.IsLoaded());
 }
 

@@ -59,8 +59,10 @@ ShpFileImage MakeShpImage(const ShpPicture& picture, int32_t x0, int32_t y0) {
   ShpFileImage image;
   image.X0 = x0;
   image.Y0 = y0;
-  image.X1 = x0 + picture.Width - 1;
-  image.Y1 = y0 + picture.Height - 1;
+  // In 64 bits: a fixture may put x0 or y0 near the end of int32. The field
+  // keeps the low 32 bits, as the file would.
+  image.X1 = int32_t(int64_t(x0) + picture.Width - 1);
+  image.Y1 = int32_t(int64_t(y0) + picture.Height - 1);
   image.Code = EncodeShpPixels(picture);
   return image;
 }
