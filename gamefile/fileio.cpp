@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -48,24 +49,69 @@ void SyncFolder(const std::string& folder) {
 
 }  // namespace
 
-std::optional<std::vector<uint8_t>> ReadWholeFile(const std::string& path, size_t maxBytes) {
-  std::error_code ec;
-  if (std::filesystem::is_directory(path, ec)) return std::nullopt;
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return std::nullopt;
+int OpenRegularFileForReading(const std::string& path) {
+  if (path.empty()) return -1;
+  // O_NONBLOCK keeps the open itself from waiting for a pipe's writer; the
+  // type is checked on the descriptor, so nothing can be swapped in between.
+  int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+  if (fd < 0) return -1;
+  struct stat st {};
+  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+    ::close(fd);
+    return -1;
+  }
+  int flags = ::fcntl(fd, F_GETFL);
+  if (flags >= 0) ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
+  return fd;
+}
+
+namespace {
+
+// Reads up to `limit` bytes in chunks to the end rather than trusting a size
+// taken beforehand: the file may grow or shrink while it is read. nullopt on
+// a read error, or when `overLimitFails` and the file holds more than limit.
+std::optional<std::vector<uint8_t>> ReadFromFile(const std::string& path, size_t limit, bool overLimitFails) {
+  int fd = OpenRegularFileForReading(path);
+  if (fd < 0) return std::nullopt;
   std::vector<uint8_t> bytes;
   constexpr size_t Chunk = 1 << 16;
-  // Read in chunks to the end rather than trusting a size taken beforehand:
-  // the file may be a pipe or grow while it is read.
-  while (in) {
+  bool failed = false;
+  for (;;) {
     size_t at = bytes.size();
-    if (at > maxBytes) return std::nullopt;
-    bytes.resize(at + Chunk);
-    in.read(reinterpret_cast<char*>(bytes.data() + at), std::streamsize(Chunk));
-    bytes.resize(at + size_t(in.gcount()));
+    if (at >= limit) {
+      if (overLimitFails) {
+        uint8_t probe = 0;
+        ssize_t n;
+        do n = ::read(fd, &probe, 1);
+        while (n < 0 && errno == EINTR);
+        failed = n != 0;
+      }
+      break;
+    }
+    size_t want = std::min(Chunk, limit - at);
+    bytes.resize(at + want);
+    ssize_t n = ::read(fd, bytes.data() + at, want);
+    if (n < 0 && errno == EINTR) {
+      bytes.resize(at);
+      continue;
+    }
+    if (n < 0) failed = true;
+    bytes.resize(at + size_t(std::max<ssize_t>(n, 0)));
+    if (n <= 0) break;
   }
-  if (in.bad() || bytes.size() > maxBytes) return std::nullopt;
+  ::close(fd);
+  if (failed) return std::nullopt;
   return bytes;
+}
+
+}  // namespace
+
+std::optional<std::vector<uint8_t>> ReadWholeFile(const std::string& path, size_t maxBytes) {
+  return ReadFromFile(path, maxBytes, true);
+}
+
+std::optional<std::vector<uint8_t>> ReadFileStart(const std::string& path, size_t limit) {
+  return ReadFromFile(path, limit, false);
 }
 
 bool SafeSaveFile(const std::string& requestedPath, std::span<const uint8_t> bytes) {

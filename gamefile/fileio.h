@@ -15,9 +15,20 @@ namespace qrl {
 // rather than exhausting memory.
 inline constexpr size_t MaxReadFileBytes = size_t(256) << 20;
 
-// The file's bytes, or nullopt when it cannot be opened or read or is larger
-// than maxBytes.
+// Opens a regular file for reading (following links) and returns its
+// descriptor, or -1. Anything else (a folder, a named pipe, a device, a
+// socket) counts as a file that does not open: opening a pipe for reading
+// would block until a writer comes, freezing the program. The caller closes
+// the descriptor. Every reader of an outside file opens it through here.
+int OpenRegularFileForReading(const std::string& path);
+
+// The file's bytes, or nullopt when it is no regular file, cannot be opened
+// or read, or is larger than maxBytes.
 std::optional<std::vector<uint8_t>> ReadWholeFile(const std::string& path, size_t maxBytes = MaxReadFileBytes);
+
+// At most `limit` bytes from the start of a regular file, or nullopt as for
+// ReadWholeFile.
+std::optional<std::vector<uint8_t>> ReadFileStart(const std::string& path, size_t limit);
 
 // Writes the bytes to a temporary file in the target's folder and renames it
 // over the target only when every write, the flush and the close succeeded.

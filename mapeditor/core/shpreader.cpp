@@ -10,6 +10,7 @@
 
 #include "gamefile/bytereader.h"
 #include "gamefile/bytes.h"
+#include "gamefile/fileio.h"
 #include "mapeditor/core/tilecache.h"
 
 namespace qrl::map {
@@ -54,9 +55,8 @@ class SpanSource {
 // is one pread; the file is closed when the source goes, on every outcome.
 class FileSource {
  public:
-  // Non-blocking, so that a named pipe gives a read error rather than
-  // waiting for a writer; a folder opens but fails its first read.
-  explicit FileSource(const std::string& path) : Fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK)) {}
+  // Only a regular file opens: a pipe or a folder is a file that does not.
+  explicit FileSource(const std::string& path) : Fd(OpenRegularFileForReading(path)) {}
   ~FileSource() {
     if (Fd >= 0) ::close(Fd);
   }

@@ -6,7 +6,7 @@
 #include "gamefile/fileio.h"
 #include "scenarioeditor/core/celltext.h"
 #include "scenarioeditor/core/commentfile.h"
-#include "scenarioeditor/core/filestart.h"
+#include "gamefile/fileio.h"
 
 namespace qrl::scen {
 

@@ -7,7 +7,7 @@
 #include "gamefile/fileio.h"
 #include "gamefile/magic.h"
 #include "scenarioeditor/core/commentfile.h"
-#include "scenarioeditor/core/filestart.h"
+#include "gamefile/fileio.h"
 #include "scenarioeditor/core/recordlayout.h"
 
 namespace qrl::scen {

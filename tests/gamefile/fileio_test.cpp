@@ -2,6 +2,7 @@
 
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <csignal>
 
@@ -113,6 +114,39 @@ TEST(PathTest, FolderAndName) {
   EXPECT_EQ(FolderOf("/a/b/c.dat"), "/a/b/");
   EXPECT_EQ(FileNameOf("/a/b/c.dat"), "c.dat");
   EXPECT_EQ(FolderOf("c.dat"), "");
+}
+
+}  // namespace
+}  // namespace qrl
+
+namespace qrl {
+namespace {
+
+// Opening a pipe for reading waits for a writer; the readers must treat it,
+// a folder or a missing name as a file that does not open, at once.
+TEST(OpenRegularFileTest, OnlyRegularFilesOpen) {
+  std::string dir = test::MakeTempFolder("regular");
+  test::WriteFile(dir + "file.dat", {1, 2, 3});
+  ASSERT_EQ(::mkfifo((dir + "pipe.cmt").c_str(), 0600), 0);
+  ASSERT_EQ(::symlink((dir + "file.dat").c_str(), (dir + "link.dat").c_str()), 0);
+
+  EXPECT_EQ(*ReadWholeFile(dir + "file.dat"), test::Bytes({1, 2, 3}));
+  EXPECT_EQ(*ReadWholeFile(dir + "link.dat"), test::Bytes({1, 2, 3}));
+  EXPECT_EQ(*ReadFileStart(dir + "file.dat", 2), test::Bytes({1, 2}));
+  for (const std::string name : {"pipe.cmt", "", "missing.dat"}) {
+    SCOPED_TRACE(name);
+    EXPECT_FALSE(ReadWholeFile(dir + name).has_value());
+    EXPECT_FALSE(ReadFileStart(dir + name, 10).has_value());
+    EXPECT_LT(OpenRegularFileForReading(dir + name), 0);
+  }
+}
+
+TEST(OpenRegularFileTest, ALargerFileThanAllowedIsNotRead) {
+  std::string dir = test::MakeTempFolder("regular");
+  test::WriteFile(dir + "four.dat", {1, 2, 3, 4});
+  EXPECT_TRUE(ReadWholeFile(dir + "four.dat", 4).has_value());
+  EXPECT_FALSE(ReadWholeFile(dir + "four.dat", 3).has_value());
+  EXPECT_EQ(*ReadFileStart(dir + "four.dat", 3), test::Bytes({1, 2, 3}));
 }
 
 }  // namespace
