@@ -29,4 +29,17 @@ int32_t StrToInt(std::string_view text) {
   return *value;
 }
 
+std::optional<uint8_t> DecimalLowByte(std::string_view text) {
+  size_t i = 0;
+  auto isSpace = [](char c) { return c == ' ' || (c >= '\t' && c <= '\r'); };
+  while (i < text.size() && isSpace(text[i])) ++i;
+  bool negative = false;
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+  const size_t firstDigit = i;
+  unsigned value = 0;  // the number modulo 256, digit by digit
+  for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) value = (value * 10 + unsigned(text[i] - '0')) & 0xFF;
+  if (i == firstDigit) return std::nullopt;
+  return uint8_t(negative ? (256 - value) & 0xFF : value);
+}
+
 }  // namespace qrl

@@ -21,4 +21,10 @@ std::optional<int32_t> TryStrToInt(std::string_view text);
 // Throws ConversionError. The text is UTF-8 (the message quotes it as given).
 int32_t StrToInt(std::string_view text);
 
+// The C runtime's "%d" / atoi reading of the text's start (white space
+// skipped, an optional sign, the decimal digits up to the first other
+// character), reduced to the exact low 8 bits of that number whatever its
+// length. nullopt when no digit follows.
+std::optional<uint8_t> DecimalLowByte(std::string_view text);
+
 }  // namespace qrl

@@ -49,6 +49,18 @@ TEST(TextModeReaderTest, BehavesLikeFgetsInTextMode) {
 namespace qrl {
 namespace {
 
+TEST(DecimalLowByteTest, KeepsTheExactLowByteOfANumberOfAnyLength) {
+  struct Case {
+    const char* Text;
+    std::optional<uint8_t> Value;
+  };
+  const Case cases[] = {{"300", 44},         {"-1", 255},   {"-257", 255},  {"4294967340", 44},
+                        {"99999999999999999999", 255}, {" 12", 12}, {"+5", 5}, {"7abc", 7},
+                        {"\t 3 ", 3},          {"", std::nullopt}, {"abc", std::nullopt}, {"-", std::nullopt},
+                        {"- 5", std::nullopt}, {"0", 0}};
+  for (const Case& c : cases) EXPECT_EQ(DecimalLowByte(c.Text), c.Value) << c.Text;
+}
+
 TEST(StrToIntTest, ParsesDecimalWithSignIn32Bits) {
   struct Case {
     const char* Text;
