@@ -1,7 +1,6 @@
 #include "mapeditor/core/oldmapconvert.h"
 
 #include <algorithm>
-#include <memory>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -95,18 +94,24 @@ int32_t OldHexRecordSize(Generation gen) { return gen == Generation::Kx2 ? Kx2He
 // The decoded older sections, by id; absent ones are nullopt.
 using OldSections = std::array<std::optional<std::vector<uint8_t>>, SectionTableSize>;
 
+// Decoding starts in a buffer of this size and grows it while a section
+// does not fit, up to MapFileBuf's size: most older sections are small.
+constexpr size_t FirstDecodeBytes = size_t(64) << 10;
+constexpr size_t DecodeGrowth = 4;
+
 // Decodes every older section the conversion uses. False when one does not
 // fit into MapFileBuf, which no rebuilt map could hold.
 bool DecodeOldSections(std::span<const uint8_t> file, OldSections& sections) {
-  // The scratch need not be cleared: only the bytes produced are taken.
-  auto scratch = std::make_unique_for_overwrite<uint8_t[]>(size_t(MapFileBufSize));
-  const std::span<uint8_t> dest(scratch.get(), size_t(MapFileBufSize));
+  std::vector<uint8_t> scratch(FirstDecodeBytes);
   for (int32_t id : OldSectionIds) {
     int32_t fill = 0;
-    const SectionScanResult scan = ReadOldSaveSection(file, id, dest, fill);
-    if (scan.Overflow) return false;
-    if (!scan.Found) continue;
-    sections[size_t(id)].emplace(dest.begin(), dest.begin() + fill);
+    SectionScanResult scan = ReadOldSaveSection(file, id, scratch, fill);
+    while (scan.Overflow) {
+      if (scratch.size() >= size_t(MapFileBufSize)) return false;
+      scratch.resize(std::min(scratch.size() * DecodeGrowth, size_t(MapFileBufSize)));
+      scan = ReadOldSaveSection(file, id, scratch, fill);
+    }
+    if (scan.Found) sections[size_t(id)].emplace(scratch.begin(), scratch.begin() + fill);
   }
   for (int32_t id : {MapWidthSection, MapHeightSection})
     if (sections[size_t(id)] && sections[size_t(id)]->size() < MapSizeValueBytes) sections[size_t(id)].reset();
@@ -149,55 +154,62 @@ int64_t RebuiltSize(const MapDocument& doc, const OldSections& old) {
   return total;
 }
 
-// A fresh document laid out as the loader lays one: the wanted sections in
+// Lays the document out as the loader lays one: the wanted sections in
 // ascending id order, back to back, the whole-replacing older sections in
-// place of the loaded ones. Size, stride and kind are the loaded map's.
-std::unique_ptr<MapDocument> Rebuild(const MapDocument& doc, const OldSections& old) {
-  auto work = std::make_unique<MapDocument>();
-  work->SectionWanted = doc.SectionWanted;
-  work->MapKind = doc.MapKind;
-  work->MapStride = doc.MapStride;
-  work->MapWidth = doc.MapWidth;
-  work->MapHeight = doc.MapHeight;
+// place of the loaded ones. Size, stride and kind stay. The caller has
+// checked that the result fits into MapFileBuf.
+void LayOutAnew(MapDocument& doc, const OldSections& old) {
+  std::array<int32_t, SectionTableSize> offset{};
+  std::array<int32_t, SectionTableSize> size{};
+  // The sections up to the first one that moves or changes are already in
+  // place; only the bytes from there on are gathered and written back.
   int32_t fill = 0;
+  int32_t inPlace = -1;  // the fill up to which nothing moves, once known
+  std::vector<uint8_t> moved;
   for (int32_t id = BaseLayerSection; id <= MaxMapSectionId; ++id) {
     // The loader records the ids it does not ask for as empty, where it stands.
     const auto bytes = doc.SectionWanted[size_t(id)] ? ConvertedSectionBytes(doc, old, id) : std::span<const uint8_t>();
-    std::copy(bytes.begin(), bytes.end(), work->MapFileBuf.begin() + fill);
-    work->SectionOffset[size_t(id)] = fill;
-    work->SectionSize[size_t(id)] = int32_t(bytes.size());
+    if (inPlace < 0 && !bytes.empty() && bytes.data() != doc.MapFileBuf.data() + fill) inPlace = fill;
+    if (inPlace >= 0) moved.insert(moved.end(), bytes.begin(), bytes.end());
+    offset[size_t(id)] = fill;
+    size[size_t(id)] = int32_t(bytes.size());
     fill += int32_t(bytes.size());
   }
-  work->MapFileBufFill = fill;
-  return work;
+  if (inPlace >= 0) std::copy(moved.begin(), moved.end(), doc.MapFileBuf.begin() + inPlace);
+  // Past the sections the buffer holds zeros, as after a load.
+  if (doc.MapFileBufFill > fill)
+    std::fill(doc.MapFileBuf.begin() + fill, doc.MapFileBuf.begin() + std::min(doc.MapFileBufFill, MapFileBufSize), 0);
+  doc.SectionOffset = offset;
+  doc.SectionSize = size;
+  doc.MapFileBufFill = fill;
 }
 
 // Older tile layers go over the start of the loaded ones; the rest stays.
-void CopyTileLayers(MapDocument& work, const OldSections& old) {
+void CopyTileLayers(MapDocument& doc, const OldSections& old) {
   for (int32_t id = BaseLayerSection; id <= LastOverlaySection; ++id) {
     if (!old[size_t(id)]) continue;
     const auto& bytes = *old[size_t(id)];
-    std::copy(bytes.begin(), bytes.end(), work.Section(id).begin());
+    std::copy(bytes.begin(), bytes.end(), doc.Section(id).begin());
   }
 }
 
 // Older record k lies at column k / 80, row k % 80, as current record k does in an 80-row map.
 HexPos OldRecordHex(size_t k) { return {int(k / OldMapStride), int(k % OldMapStride)}; }
 
-void RelayKx2HexRecords(MapDocument& work, std::span<const uint8_t> old) {
+void RelayKx2HexRecords(MapDocument& doc, std::span<const uint8_t> old) {
   for (size_t k = 0; k < old.size() / Kx2HexRecordSize; ++k) {
     const HexPos hex = OldRecordHex(k);
-    auto rec = work.MapHexRecordAt(hex.Col, hex.Row);
+    auto rec = doc.MapHexRecordAt(hex.Col, hex.Row);
     if (rec.empty()) continue;
     const uint8_t* from = old.data() + k * Kx2HexRecordSize;
     for (const ByteMove& move : Kx2HexRecordMoves) rec[size_t(move.New)] = from[move.Old];
   }
 }
 
-void RelayKx3HexRecords(MapDocument& work, std::span<const uint8_t> old) {
+void RelayKx3HexRecords(MapDocument& doc, std::span<const uint8_t> old) {
   for (size_t k = 0; k < old.size() / Kx3HexRecordSize; ++k) {
     const HexPos hex = OldRecordHex(k);
-    auto rec = work.MapHexRecordAt(hex.Col, hex.Row);
+    auto rec = doc.MapHexRecordAt(hex.Col, hex.Row);
     if (rec.empty()) continue;
     const uint8_t* from = old.data() + k * Kx3HexRecordSize;
     std::copy(from, from + Kx3HexRecordSize, rec.begin());
@@ -205,10 +217,10 @@ void RelayKx3HexRecords(MapDocument& work, std::span<const uint8_t> old) {
 }
 
 // The count goes to byte 0, the six TileWords to bytes 2..13; byte 1 stays.
-void RelayTileStacks(MapDocument& work, std::span<const uint8_t> old) {
+void RelayTileStacks(MapDocument& doc, std::span<const uint8_t> old) {
   for (size_t k = 0; k < old.size() / OldTileStackSize; ++k) {
     const HexPos hex = OldRecordHex(k);
-    auto stack = work.TileStackAt(hex.Col, hex.Row);
+    auto stack = doc.TileStackAt(hex.Col, hex.Row);
     if (stack.empty()) continue;
     const uint8_t* from = old.data() + k * OldTileStackSize;
     stack[TileStackCountByte] = from[0];
@@ -242,18 +254,18 @@ void ForEachMapHex(const MapDocument& doc, F f) {
 
 // KX2 maps show roads only as road-piece tiles; the current game wants the
 // road bits and connection masks of the hex records.
-void RoadsFromRoadTiles(MapDocument& work) {
-  ForEachMapHex(work, [&](int col, int row) {
-    auto rec = work.MapHexRecordAt(col, row);
+void RoadsFromRoadTiles(MapDocument& doc) {
+  ForEachMapHex(doc, [&](int col, int row) {
+    auto rec = doc.MapHexRecordAt(col, row);
     if (rec.empty()) return;
-    if (auto w = work.TileWordAt(SecondaryRoadLayer, col, row); w && TileWordFile(*w) == RoadPieceFile) {
+    if (auto w = doc.TileWordAt(SecondaryRoadLayer, col, row); w && TileWordFile(*w) == RoadPieceFile) {
       const int i = TileWordImage(*w) - SecondaryRoadFirstImage;
       if (i >= 0 && i < RoadTileMaskSize) {
         rec[HexRecord::TerrainBits] |= SecondaryRoadBit;
         rec[HexRecord::SecondaryRoadMask] |= RoadTileMask[size_t(i)];
       }
     }
-    if (auto w = work.TileWordAt(PavedRoadLayer, col, row); w && TileWordFile(*w) == RoadPieceFile) {
+    if (auto w = doc.TileWordAt(PavedRoadLayer, col, row); w && TileWordFile(*w) == RoadPieceFile) {
       const int i = TileWordImage(*w) - PavedRoadFirstImage;
       if (i >= 0 && i < RoadTileMaskSize) {
         rec[HexRecord::TerrainBits] |= PavedRoadBit;
@@ -264,21 +276,21 @@ void RoadsFromRoadTiles(MapDocument& work) {
 }
 
 // Tiles of files 9, 30 and 31 are drawn from layer 6 in the current game.
-void MoveLayer4Tiles(MapDocument& work) {
-  ForEachMapHex(work, [&](int col, int row) {
-    const auto w = work.TileWordAt(MovedFromLayer, col, row);
+void MoveLayer4Tiles(MapDocument& doc) {
+  ForEachMapHex(doc, [&](int col, int row) {
+    const auto w = doc.TileWordAt(MovedFromLayer, col, row);
     if (!w) return;
     const int file = TileWordFile(*w);
     if (std::find(std::begin(MovedToLayer6Files), std::end(MovedToLayer6Files), file) == std::end(MovedToLayer6Files))
       return;
     // Emptied only once the tile has its new place, so that none is lost.
-    if (work.SetTileWordAt(MovedToLayer, col, row, *w)) work.SetTileWordAt(MovedFromLayer, col, row, EmptyTileWord);
+    if (doc.SetTileWordAt(MovedToLayer, col, row, *w)) doc.SetTileWordAt(MovedFromLayer, col, row, EmptyTileWord);
   });
 }
 
-void RenumberHexTiles(MapDocument& work, int col, int row, bool useKxzktBuildings) {
+void RenumberHexTiles(MapDocument& doc, int col, int row, bool useKxzktBuildings) {
   for (int layer : RenumberedLayers) {
-    const auto w = work.TileWordAt(layer, col, row);
+    const auto w = doc.TileWordAt(layer, col, row);
     if (!w) continue;
     const int file = TileWordFile(*w);
     const int image = TileWordImage(*w);
@@ -286,53 +298,53 @@ void RenumberHexTiles(MapDocument& work, int col, int row, bool useKxzktBuilding
       // Road pieces become road bits; only the special pieces survive, in layer 5.
       const std::optional<int> r = RoadPieceReplacement(image);
       if (!r) {
-        work.SetTileWordAt(layer, col, row, EmptyTileWord);
-      } else if (work.SetTileWordAt(ReplacementLayer, col, row, MakeTileWord(RoadPieceFile, *r)) &&
+        doc.SetTileWordAt(layer, col, row, EmptyTileWord);
+      } else if (doc.SetTileWordAt(ReplacementLayer, col, row, MakeTileWord(RoadPieceFile, *r)) &&
                  layer == MovedFromLayer) {
-        work.SetTileWordAt(layer, col, row, EmptyTileWord);
+        doc.SetTileWordAt(layer, col, row, EmptyTileWord);
       }
     } else if (file == OldBuildingFile) {
-      const auto rec = std::as_const(work).MapHexRecordAt(col, row);
+      const auto rec = std::as_const(doc).MapHexRecordAt(col, row);
       const bool stone = !rec.empty() && (rec[HexRecord::TerrainBits] & StoneBldgBit) != 0;
-      work.SetTileWordAt(layer, col, row, MakeTileWord(stone ? StoneBuildingFile : WoodBuildingFile, image));
+      doc.SetTileWordAt(layer, col, row, MakeTileWord(stone ? StoneBuildingFile : WoodBuildingFile, image));
     } else if (useKxzktBuildings && (file == WoodBuildingFile || file == StoneBuildingFile)) {
       const int kxzkt = file == WoodBuildingFile ? KxzktWoodBuildingFile : KxzktStoneBuildingFile;
-      work.SetTileWordAt(layer, col, row, MakeTileWord(kxzkt, image));
+      doc.SetTileWordAt(layer, col, row, MakeTileWord(kxzkt, image));
     }
   }
 }
 
-void RenumberTiles(MapDocument& work, bool useKxzktBuildings) {
-  ForEachMapHex(work, [&](int col, int row) { RenumberHexTiles(work, col, row, useKxzktBuildings); });
+void RenumberTiles(MapDocument& doc, bool useKxzktBuildings) {
+  ForEachMapHex(doc, [&](int col, int row) { RenumberHexTiles(doc, col, row, useKxzktBuildings); });
 }
 
 // The map height the older file brought (section 39), bounded by the rows
 // the per-hex sections store.
-int BorderFillHeight(const MapDocument& work) {
-  const auto heightSection = work.Section(MapHeightSection);
+int BorderFillHeight(const MapDocument& doc) {
+  const auto heightSection = doc.Section(MapHeightSection);
   const int h = heightSection.size() < MapSizeValueBytes ? 0 : heightSection[0] + 256 * heightSection[1];
-  return std::min(h, work.MapStride);
+  return std::min(h, doc.MapStride);
 }
 
 // The older maps leave their outer hexes unfinished; each takes the terrain
 // of its inner neighbour.
-void FillBorders(MapDocument& work) {
-  const int h = BorderFillHeight(work);
-  for (int col = LeftInnerCol; col <= RightInnerCol; ++col) CopyHexTerrain(work, {col, 0}, {col, 1});
-  for (int col = LeftInnerCol; col <= RightInnerCol; ++col) CopyHexTerrain(work, {col, h - 1}, {col, h - 2});
-  for (int row = 0; row < h; ++row) CopyHexTerrain(work, {LeftBorderCol, row}, {LeftInnerCol, row});
-  for (int row = 0; row < h; ++row) CopyHexTerrain(work, {RightBorderCol, row}, {RightInnerCol, row});
+void FillBorders(MapDocument& doc) {
+  const int h = BorderFillHeight(doc);
+  for (int col = LeftInnerCol; col <= RightInnerCol; ++col) CopyHexTerrain(doc, {col, 0}, {col, 1});
+  for (int col = LeftInnerCol; col <= RightInnerCol; ++col) CopyHexTerrain(doc, {col, h - 1}, {col, h - 2});
+  for (int row = 0; row < h; ++row) CopyHexTerrain(doc, {LeftBorderCol, row}, {LeftInnerCol, row});
+  for (int row = 0; row < h; ++row) CopyHexTerrain(doc, {RightBorderCol, row}, {RightInnerCol, row});
 }
 
-bool HasUnfilledBorders(const MapDocument& work) {
-  const auto w = work.TileWordAt(BaseLayerSection, 0, 0);
+bool HasUnfilledBorders(const MapDocument& doc) {
+  const auto w = doc.TileWordAt(BaseLayerSection, 0, 0);
   return w && TileWordFile(*w) == UnfilledBorderBaseFile;
 }
 
 // KX3 maps may mark buildings on road hexes; the current game would draw them over the road.
-void CleanUpRoadHexes(MapDocument& work) {
-  ForEachMapHex(work, [&](int col, int row) {
-    auto rec = work.MapHexRecordAt(col, row);
+void CleanUpRoadHexes(MapDocument& doc) {
+  ForEachMapHex(doc, [&](int col, int row) {
+    auto rec = doc.MapHexRecordAt(col, row);
     if (rec.empty()) return;
     const bool road = rec[HexRecord::SecondaryRoadMask] != 0 || rec[HexRecord::PavedRoadMask] != 0;
     const uint8_t buildings = StoneBldgBit | WoodBldgBit;
@@ -340,35 +352,22 @@ void CleanUpRoadHexes(MapDocument& work) {
     rec[HexRecord::TerrainBits] &= uint8_t(~buildings);
     rec[TerrainCodeByte] = 0;
     rec[TreesRoughByte] = 0;
-    work.SetTileWordAt(ReplacementLayer, col, row, EmptyTileWord);
+    doc.SetTileWordAt(ReplacementLayer, col, row, EmptyTileWord);
   });
 }
 
-// Into the document's own storage: windows may hold views into MapFileBuf.
-void Commit(const MapDocument& work, MapDocument& doc) {
-  std::copy(work.MapFileBuf.begin(), work.MapFileBuf.end(), doc.MapFileBuf.begin());
-  doc.SectionOffset = work.SectionOffset;
-  doc.SectionSize = work.SectionSize;
-  doc.MapFileBufFill = work.MapFileBufFill;
-}
-
-// The steps both generations share: magic, decoding, fit tests, rebuild and
-// the tile layers. Null when the file is refused (status says why).
-std::unique_ptr<MapDocument> PourOldSections(const MapDocument& doc, std::span<const uint8_t> file, Generation gen,
-                                             OldSections& old, OldMapStatus& status) {
+// The steps both generations share: the magic test, the decoding and the
+// fit tests, all before anything changes; then the new layout and the tile
+// layers. Anything but Converted leaves the document untouched.
+OldMapStatus PourOldSections(MapDocument& doc, std::span<const uint8_t> file, Generation gen, OldSections& old) {
   const std::string_view magic = gen == Generation::Kx2 ? MagicBrund2 : MagicBrund3;
-  if (!FirstLineIs(file, magic, OldMagicLineBuffer)) {
-    status = OldMapStatus::NotOldMapFile;
-    return nullptr;
-  }
-  status = OldMapStatus::DoesNotFit;
-  if (!DecodeOldSections(file, old)) return nullptr;
-  if (!PerHexSectionsFit(doc, old, gen)) return nullptr;
-  if (RebuiltSize(doc, old) > MapFileBufSize) return nullptr;
-  status = OldMapStatus::Converted;
-  auto work = Rebuild(doc, old);
-  CopyTileLayers(*work, old);
-  return work;
+  if (!FirstLineIs(file, magic, OldMagicLineBuffer)) return OldMapStatus::NotOldMapFile;
+  if (!DecodeOldSections(file, old)) return OldMapStatus::DoesNotFit;
+  if (!PerHexSectionsFit(doc, old, gen)) return OldMapStatus::DoesNotFit;
+  if (RebuiltSize(doc, old) > MapFileBufSize) return OldMapStatus::DoesNotFit;
+  LayOutAnew(doc, old);
+  CopyTileLayers(doc, old);
+  return OldMapStatus::Converted;
 }
 
 }  // namespace
@@ -383,29 +382,25 @@ void CopyHexTerrain(MapDocument& doc, HexPos destination, HexPos source) {
 
 OldMapStatus ConvertKx2Map(MapDocument& doc, std::span<const uint8_t> file, bool useKxzktBuildings) {
   OldSections old;
-  OldMapStatus status = OldMapStatus::Converted;
-  auto work = PourOldSections(doc, file, Generation::Kx2, old, status);
-  if (!work) return status;
-  if (old[HexRecordSection]) RelayKx2HexRecords(*work, *old[HexRecordSection]);
-  RoadsFromRoadTiles(*work);
-  if (old[TileStackSection]) RelayTileStacks(*work, *old[TileStackSection]);
-  MoveLayer4Tiles(*work);
-  RenumberTiles(*work, useKxzktBuildings);
-  FillBorders(*work);
-  Commit(*work, doc);
+  if (const OldMapStatus status = PourOldSections(doc, file, Generation::Kx2, old); status != OldMapStatus::Converted)
+    return status;
+  if (old[HexRecordSection]) RelayKx2HexRecords(doc, *old[HexRecordSection]);
+  RoadsFromRoadTiles(doc);
+  if (old[TileStackSection]) RelayTileStacks(doc, *old[TileStackSection]);
+  MoveLayer4Tiles(doc);
+  RenumberTiles(doc, useKxzktBuildings);
+  FillBorders(doc);
   return OldMapStatus::Converted;
 }
 
 OldMapStatus ConvertKx3Map(MapDocument& doc, std::span<const uint8_t> file) {
   OldSections old;
-  OldMapStatus status = OldMapStatus::Converted;
-  auto work = PourOldSections(doc, file, Generation::Kx3, old, status);
-  if (!work) return status;
-  if (old[HexRecordSection]) RelayKx3HexRecords(*work, *old[HexRecordSection]);
-  if (old[TileStackSection]) RelayTileStacks(*work, *old[TileStackSection]);
-  if (HasUnfilledBorders(*work)) FillBorders(*work);
-  CleanUpRoadHexes(*work);
-  Commit(*work, doc);
+  if (const OldMapStatus status = PourOldSections(doc, file, Generation::Kx3, old); status != OldMapStatus::Converted)
+    return status;
+  if (old[HexRecordSection]) RelayKx3HexRecords(doc, *old[HexRecordSection]);
+  if (old[TileStackSection]) RelayTileStacks(doc, *old[TileStackSection]);
+  if (HasUnfilledBorders(doc)) FillBorders(doc);
+  CleanUpRoadHexes(doc);
   return OldMapStatus::Converted;
 }
 

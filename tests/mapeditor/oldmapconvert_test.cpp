@@ -354,7 +354,21 @@ TEST(OldMapRebuildTest, WholeSectionsTakeTheOlderSizeAndTheFileIsLaidOutAnew) {
   EXPECT_EQ(reloaded.SectionOffset, doc.SectionOffset);
   EXPECT_EQ(reloaded.SectionSize, doc.SectionSize);
   EXPECT_EQ(reloaded.MapFileBufFill, doc.MapFileBufFill);
+  EXPECT_TRUE(reloaded.MapFileBuf == doc.MapFileBuf);
   EXPECT_EQ(BuildMapFile(reloaded), saved);
+
+  // A shorter section 29 moves the later sections down and leaves zeros behind them.
+  OldMapBuilder shorter(OldGeneration::Kx3);
+  shorter.Set(29, {1, 2, 3}).Drop(16).Drop(20);
+  ASSERT_EQ(ConvertKx3Map(doc, shorter.Build()), OldMapStatus::Converted);
+  MapDocument again;
+  again.MarkWantedSections();
+  ASSERT_EQ(LoadMapFromGameFile(BuildMapFile(doc), again).Status, MapLoadStatus::Loaded);
+  EXPECT_EQ(SectionOf(again, 29), Bytes({1, 2, 3}));
+  EXPECT_EQ(SectionOf(again, 16), sixteen);
+  EXPECT_EQ(SectionOf(again, 17), positions);
+  EXPECT_EQ(again.SectionOffset, doc.SectionOffset);
+  EXPECT_TRUE(again.MapFileBuf == doc.MapFileBuf);
 }
 
 TEST(OldMapRebuildTest, ShortOrMissingSizeSectionsLeaveTheLoadedOnes) {
