@@ -275,7 +275,7 @@ void RoadsFromRoadTiles(MapDocument& doc) {
   });
 }
 
-// Tiles of files 9, 30 and 31 are drawn from layer 6 in the current game.
+// KX2 maps keep the tiles of files 9, 30 and 31 in layer 4, current maps in layer 6.
 void MoveLayer4Tiles(MapDocument& doc) {
   ForEachMapHex(doc, [&](int col, int row) {
     const auto w = doc.TileWordAt(MovedFromLayer, col, row);
@@ -326,8 +326,8 @@ int BorderFillHeight(const MapDocument& doc) {
   return std::min(h, doc.MapStride);
 }
 
-// The older maps leave their outer hexes unfinished; each takes the terrain
-// of its inner neighbour.
+// Each border hex takes the terrain of its inner neighbour: the top and
+// bottom rows first, then the left and right columns over the older height.
 void FillBorders(MapDocument& doc) {
   const int h = BorderFillHeight(doc);
   for (int col = LeftInnerCol; col <= RightInnerCol; ++col) CopyHexTerrain(doc, {col, 0}, {col, 1});
@@ -341,7 +341,8 @@ bool HasUnfilledBorders(const MapDocument& doc) {
   return w && TileWordFile(*w) == UnfilledBorderBaseFile;
 }
 
-// KX3 maps may mark buildings on road hexes; the current game would draw them over the road.
+// Road hexes of KX3 maps lose their building marks: the building bits, the
+// terrain codes and the layer-5 tile.
 void CleanUpRoadHexes(MapDocument& doc) {
   ForEachMapHex(doc, [&](int col, int row) {
     auto rec = doc.MapHexRecordAt(col, row);
