@@ -112,14 +112,31 @@ std::vector<MenuRow> MainMenuTable() {
         Check("Toggle Road Connection", &F::ToggleRoadConnection1, NotYet), Check("Toggle Road", &F::ToggleRoad1, NotYet),
         Separator(), Check("Paved Road", &F::PavedRoad1, NotYet), Check("Secondary Road", &F::SecondaryRoad1, NotYet),
         Check("Railroad", &F::Railroad1, NotYet)}},
-      // The two conversions are meant to open up once a map is loaded; they
-      // stay disabled while the conversion itself is not offered.
+      // The two conversions pour into a loaded map: the first load enables them.
       {"Convert",
-       {Item("ZKT 2.x Map", &F::ConvertZKTtoQRL1, NotYet), Check("Use KXZKT Buildings", &F::ZKTBuildings, NotYet),
+       {Item("ZKT 2.x Map", &F::ConvertZKTtoQRL1, NotYet), Check("Use KXZKT Buildings", &F::ZKTBuildings, Offered),
         Separator(), Item("KX3 Map To QRL 1.0", &F::KX3Map1, NotYet)}},
       {"Help", {Item("About", &F::About1, Offered)}},
   };
 }
+
+}  // namespace
+
+// What tells the two conversions apart in the window.
+struct OldMapCommand {
+  const char* Title;
+  const char* OpenFailure;  // %1: the chosen file name
+  const char* WrongMagic;
+};
+
+namespace {
+
+const OldMapCommand Kx2Command = {"Pick KXZKT Map to Convert", "Could not open KXZKT map file %1.",
+                                  "This is not a KX2 version 1.1 or KXZKT file!"};
+const OldMapCommand Kx3Command = {"Pick KX3 Map to Convert", "Could not open KX3 map file %1.",
+                                  "This is not a KX3 file!"};
+const char* const ConvertDefaultExt = "dat";
+const char* const DoesNotFitText = "The map in %1 does not fit the loaded map.";
 
 }  // namespace
 
@@ -214,6 +231,10 @@ void TMainForm::BuildMenus() {
       if (row.Check) this->*row.Check = std::make_unique<forms::CheckItem>(action);
     }
   }
+  // A menu item's accessible name is its caption; the object name is its own.
+  ConvertZKTtoQRL1->setObjectName(QStringLiteral("ConvertZKTtoQRL1"));
+  ZKTBuildings->Action()->setObjectName(QStringLiteral("ZKTBuildings"));
+  KX3Map1->setObjectName(QStringLiteral("KX3Map1"));
 }
 
 void TMainForm::ConnectHandlers() {
@@ -223,6 +244,9 @@ void TMainForm::ConnectHandlers() {
   forms::Connect(Exit1, &QAction::triggered, this, [this] { Exit1Click(); });
   ShowHexes1->OnClick(this, [this] { ShowHexes1Click(); });
   forms::Connect(About1, &QAction::triggered, this, [this] { About1Click(); });
+  forms::Connect(ConvertZKTtoQRL1, &QAction::triggered, this, [this] { ConvertZKTtoQRL1xClick(); });
+  ZKTBuildings->OnClick(this, [this] { ZKTBuildingsClick(); });
+  forms::Connect(KX3Map1, &QAction::triggered, this, [this] { KX3Map1Click(); });
 
   forms::Connect(RedrawBtn, &QToolButton::clicked, this, [this] { RedrawBtnClick(); });
   forms::Connect(ShowHexesBtn, &QToolButton::clicked, this, [this] { ShowHexesBtnClick(); });
@@ -306,6 +330,8 @@ void TMainForm::LoadQRLMap1Click() {
       return;
   }
   setWindowTitle(Text(LoadedCaptionPrefix) + name);
+  ConvertZKTtoQRL1->setEnabled(true);
+  KX3Map1->setEnabled(true);
   ShowLoadedMap();
 }
 
@@ -369,6 +395,45 @@ void TMainForm::VMapSBChange() {
   // Runs this handler again, nested, with the even row.
   if (even.Position != VMapSB->value()) VMapSB->setValue(even.Position);
   RedrawMap();
+}
+
+void TMainForm::ConvertZKTtoQRL1xClick() {
+  const bool useKxzktBuildings = ZKTBuildings->Checked();
+  ConvertOldMap(Kx2Command, [&](std::span<const uint8_t> file) {
+    return map::ConvertKx2Map(Doc, file, useKxzktBuildings);
+  });
+}
+
+void TMainForm::KX3Map1Click() {
+  ConvertOldMap(Kx3Command, [&](std::span<const uint8_t> file) { return map::ConvertKx3Map(Doc, file); });
+}
+
+void TMainForm::ZKTBuildingsClick() { ZKTBuildings->SetChecked(!ZKTBuildings->Checked()); }
+
+void TMainForm::ConvertOldMap(const OldMapCommand& command,
+                              const std::function<map::OldMapStatus(std::span<const uint8_t>)>& convert) {
+  // Filter and start folder stay as the last command left them.
+  OpenDialog1.SetTitle(Text(command.Title));
+  OpenDialog1.SetDefaultExt(Text(ConvertDefaultExt));
+  if (!OpenDialog1.Execute()) return;
+  const QString name = OpenDialog1.FileName();
+  const std::optional<std::vector<uint8_t>> file = ReadWholeFile(LocalPath(name));
+  if (!file) {
+    forms::ShowMessage(this, Text(command.OpenFailure).arg(name), QStringLiteral("File Error"));
+    return;
+  }
+  switch (convert(*file)) {
+    case map::OldMapStatus::Converted:
+      // Caption, scroll bars and map size stay: they follow the next load.
+      RedrawMap();
+      return;
+    case map::OldMapStatus::NotOldMapFile:
+      forms::ShowMessage(this, Text(command.WrongMagic), QStringLiteral("Fatal Error"));
+      return;
+    case map::OldMapStatus::DoesNotFit:
+      forms::ShowMessage(this, Text(DoesNotFitText).arg(name), QStringLiteral("Fatal Error"));
+      return;
+  }
 }
 
 }  // namespace qrl::mapui

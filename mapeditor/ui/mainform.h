@@ -5,7 +5,9 @@
 #include <QImage>
 #include <QMainWindow>
 #include <QString>
+#include <functional>
 #include <memory>
+#include <span>
 #include <string>
 
 #include "forms/checkitem.h"
@@ -14,6 +16,7 @@
 #include "mapeditor/core/mapdocument.h"
 #include "mapeditor/core/maprenderer.h"
 #include "mapeditor/core/mapview.h"
+#include "mapeditor/core/oldmapconvert.h"
 #include "mapeditor/core/tilecache.h"
 
 class QAction;
@@ -25,6 +28,7 @@ class QToolButton;
 namespace qrl::mapui {
 
 class MapImage;
+struct OldMapCommand;
 
 class TMainForm : public QMainWindow, public forms::FormBase {
  public:
@@ -57,6 +61,9 @@ class TMainForm : public QMainWindow, public forms::FormBase {
   void MapImgMouseMove(int x, int y);  // (x, y) in MapImg's pixels
   void HMapSBChange();
   void VMapSBChange();
+  void ConvertZKTtoQRL1xClick();
+  void KX3Map1Click();
+  void ZKTBuildingsClick();
 
   // The document and the view over it.
   map::MapDocument& Doc;
@@ -125,6 +132,10 @@ class TMainForm : public QMainWindow, public forms::FormBase {
   // After a load: the view back at the top-left corner, the scroll ranges of
   // the new map, one redraw.
   void ShowLoadedMap();
+  // The steps both conversions share: the dialog, the file, the boxes of a
+  // refusal and the redraw after `convert` changed the map.
+  void ConvertOldMap(const OldMapCommand& command,
+                     const std::function<map::OldMapStatus(std::span<const uint8_t>)>& convert);
 };
 
 }  // namespace qrl::mapui

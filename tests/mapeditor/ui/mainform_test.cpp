@@ -217,7 +217,7 @@ TEST_F(MainFormTest, TheMenusHoldEveryItemInOrderWithOnlyTheBuiltCommandsEnabled
       "Roads | Secondary Road | off | check",
       "Roads | Railroad | off | check",
       "Convert | ZKT 2.x Map | off",
-      "Convert | Use KXZKT Buildings | off | check",
+      "Convert | Use KXZKT Buildings | check",
       "Convert | -",
       "Convert | KX3 Map To QRL 1.0 | off",
       "Help | About",
