@@ -6,6 +6,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QSpinBox>
+#include <utility>
 
 #include "forms/handlers.h"
 #include "forms/messages.h"
@@ -65,40 +66,34 @@ TTransferForm::TTransferForm(TMainForm& mainForm) : QWidget(nullptr), FormBase(t
   forms::NameControl(TransferImg, QStringLiteral("TransferImg"));
   TransferSB->setWidget(TransferImg);
 
+  // The column, row by row from the top.
   int y = Margin;
-  LoadBtn = new QPushButton(QStringLiteral("Load"), this);
-  forms::NameControl(LoadBtn, QStringLiteral("LoadBtn"), LoadBtn->text());
-  LoadBtn->setGeometry(ColumnX, y, ColumnWidth, RowHeight);
-  y += RowStep;
-
-  auto* fileText = new QLabel(QStringLiteral("F"), this);
-  fileText->setGeometry(ColumnX, y, TextLabelWidth, RowHeight);
-  FileNumberEdit = new QSpinBox(this);
-  forms::NameControl(FileNumberEdit, QStringLiteral("FileNumberEdit"));
-  FileNumberEdit->setRange(MinFileNumber, MaxFileNumber);
-  FileNumberEdit->setValue(MinFileNumber);
-  FileNumberEdit->setWrapping(false);
-  FileNumberEdit->setGeometry(ColumnX + TextLabelWidth, y, ColumnWidth - TextLabelWidth, RowHeight);
-  y += RowStep;
-
+  auto nextRow = [&y] { return std::exchange(y, y + RowStep); };
+  auto button = [&](const char* name, const char* caption) {
+    auto* control = new QPushButton(Text(caption), this);
+    forms::NameControl(control, Text(name), control->text());
+    control->setGeometry(ColumnX, nextRow(), ColumnWidth, RowHeight);
+    return control;
+  };
+  // A static text left of a spin box (an edit with its up-down), starting at its minimum.
+  auto numberBox = [&](const char* text, const char* name, int minimum, int maximum) {
+    const int top = nextRow();
+    (new QLabel(Text(text), this))->setGeometry(ColumnX, top, TextLabelWidth, RowHeight);
+    auto* control = new QSpinBox(this);
+    forms::NameControl(control, Text(name));
+    control->setRange(minimum, maximum);
+    control->setValue(minimum);
+    control->setWrapping(false);
+    control->setGeometry(ColumnX + TextLabelWidth, top, ColumnWidth - TextLabelWidth, RowHeight);
+    return control;
+  };
+  LoadBtn = button("LoadBtn", "Load");
+  FileNumberEdit = numberBox("F", "FileNumberEdit", MinFileNumber, MaxFileNumber);
   IconNumberLbl = new QLabel(Text(NoPickCaption), this);
   IconNumberLbl->setObjectName(QStringLiteral("IconNumberLbl"));
-  IconNumberLbl->setGeometry(ColumnX, y, ColumnWidth, RowHeight);
-  y += RowStep;
-
-  IndexBtn = new QPushButton(QStringLiteral("Index"), this);
-  forms::NameControl(IndexBtn, QStringLiteral("IndexBtn"), IndexBtn->text());
-  IndexBtn->setGeometry(ColumnX, y, ColumnWidth, RowHeight);
-  y += RowStep;
-
-  auto* sectionText = new QLabel(QStringLiteral("Sect"), this);
-  sectionText->setGeometry(ColumnX, y, TextLabelWidth, RowHeight);
-  SectionNumberEdit = new QSpinBox(this);
-  forms::NameControl(SectionNumberEdit, QStringLiteral("SectionNumberEdit"));
-  SectionNumberEdit->setRange(MinSectionNumber, MaxSectionNumber);
-  SectionNumberEdit->setValue(MinSectionNumber);
-  SectionNumberEdit->setWrapping(false);
-  SectionNumberEdit->setGeometry(ColumnX + TextLabelWidth, y, ColumnWidth - TextLabelWidth, RowHeight);
+  IconNumberLbl->setGeometry(ColumnX, nextRow(), ColumnWidth, RowHeight);
+  IndexBtn = button("IndexBtn", "Index");
+  SectionNumberEdit = numberBox("Sect", "SectionNumberEdit", MinSectionNumber, MaxSectionNumber);
 
   forms::Connect(LoadBtn, &QPushButton::clicked, this, [this] { LoadBtnClick(); });
   forms::Connect(IndexBtn, &QPushButton::clicked, this, [this] { IndexBtnClick(); });
