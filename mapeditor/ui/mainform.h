@@ -14,6 +14,7 @@
 #include "mapeditor/core/mapdocument.h"
 #include "mapeditor/core/maprenderer.h"
 #include "mapeditor/core/mapview.h"
+#include "mapeditor/core/quadrantexport.h"
 #include "mapeditor/core/tilecache.h"
 
 class QAction;
@@ -25,6 +26,17 @@ class QToolButton;
 namespace qrl::mapui {
 
 class MapImage;
+class TContourForm;
+class TQualityForm;
+class TStratForm;
+
+// The windows the main window shows. They are created after it, so they are
+// handed over once they are; null until then.
+struct MainFormPeers {
+  TStratForm* StratForm = nullptr;
+  TContourForm* ContourForm = nullptr;
+  TQualityForm* QualityForm = nullptr;
+};
 
 class TMainForm : public QMainWindow, public forms::FormBase {
  public:
@@ -33,6 +45,8 @@ class TMainForm : public QMainWindow, public forms::FormBase {
   // the program's folder (a trailing "/" is added when missing).
   TMainForm(map::MapDocument& doc, map::TileCache& tiles, const QString& programDir);
   ~TMainForm() override;
+
+  void SetPeers(const MainFormPeers& peers) { Peers = peers; }
 
   // Start-up: the program and terrain graphics folders, the view's geometry
   // and scroll ranges, the wanted map sections and an empty tile cache.
@@ -57,6 +71,14 @@ class TMainForm : public QMainWindow, public forms::FormBase {
   void MapImgMouseMove(int x, int y);  // (x, y) in MapImg's pixels
   void HMapSBChange();
   void VMapSBChange();
+  void SaveMapImage1Click();
+  void ImageQuality1Click();
+  void StratMap1Click();
+  void ContourMap1Click();
+
+  // Writes the picture of the 50 x 40 hexes from the view origin as a JPEG
+  // file of quality JpegQuality, under a name the save dialog asks for.
+  void SaveQuadrantJpeg();
 
   // The document and the view over it.
   map::MapDocument& Doc;
@@ -68,6 +90,10 @@ class TMainForm : public QMainWindow, public forms::FormBase {
   // Set while the second click of a road connection is awaited; 0 while none is.
   int RoadClickState = 0;
   QImage MapBitmap;  // the last redraw's map drawing, without the grid
+  // The strategic map is rebuilt on its next activation: set at start and by
+  // each load, cleared by the rebuild.
+  bool StratMapStale = true;
+  int JpegQuality = map::DefaultJpegQuality;  // the map image export's quality
 
   // Controls.
   MapImage* MapImg = nullptr;
@@ -125,6 +151,10 @@ class TMainForm : public QMainWindow, public forms::FormBase {
   // After a load: the view back at the top-left corner, the scroll ranges of
   // the new map, one redraw.
   void ShowLoadedMap();
+  // ImgNumLbl and SizeLbl from the tile cache's counters.
+  void ShowTileCounters();
+
+  MainFormPeers Peers;
 };
 
 }  // namespace qrl::mapui

@@ -5,20 +5,21 @@ namespace qrl::mapui {
 QrlMapForms CreateQrlMapForms(forms::Program& program, map::MapDocument& doc, map::TileCache& tiles,
                               const QString& programDir) {
   program.SetTitle(QString::fromUtf8(ProgramTitle));
-  // A braced list is evaluated in order: this is the order of creation.
-  return QrlMapForms{
-      program.CreateForm<TMainForm>(doc, tiles, programDir),
-      program.CreateForm<TCopyForm>(),
-      program.CreateForm<THexEditForm>(),
-      program.CreateForm<TImportForm>(),
-      program.CreateForm<TQualityForm>(),
-      program.CreateForm<TLoadShp>(),
-      program.CreateForm<TStratForm>(),
-      program.CreateForm<TTransferForm>(),
-      program.CreateForm<TContourForm>(),
-      program.CreateForm<TSDTS>(),
-      program.CreateForm<TIndexForm>(),
-  };
+  // Created one by one in this order; the main window first.
+  TMainForm& mainForm = program.CreateForm<TMainForm>(doc, tiles, programDir);
+  TCopyForm& copyForm = program.CreateForm<TCopyForm>();
+  THexEditForm& hexEditForm = program.CreateForm<THexEditForm>();
+  TImportForm& importForm = program.CreateForm<TImportForm>();
+  TQualityForm& qualityForm = program.CreateForm<TQualityForm>(mainForm.JpegQuality);
+  TLoadShp& loadShp = program.CreateForm<TLoadShp>();
+  TStratForm& stratForm = program.CreateForm<TStratForm>(mainForm);
+  TTransferForm& transferForm = program.CreateForm<TTransferForm>();
+  TContourForm& contourForm = program.CreateForm<TContourForm>(doc, mainForm.ProgramDir);
+  TSDTS& sdts = program.CreateForm<TSDTS>();
+  TIndexForm& indexForm = program.CreateForm<TIndexForm>();
+  mainForm.SetPeers({&stratForm, &contourForm, &qualityForm});
+  return QrlMapForms{mainForm, copyForm, hexEditForm, importForm, qualityForm, loadShp,
+                     stratForm, transferForm, contourForm, sdts, indexForm};
 }
 
 }  // namespace qrl::mapui
