@@ -24,7 +24,7 @@ inline constexpr int MarkedTerrainBits = 15;  // bits 0..14; bit 15 has no marke
 inline constexpr int ElevationCellBias = 5;  // elevation e addresses cell number e + 5
 // A sheet of more than this many pixels is refused as unreadable rather than
 // decoded: a hostile header must not take the memory.
-inline constexpr int64_t MaxSheetPixels = int64_t(4096) * 4096;
+inline constexpr int64_t MaxSheetPixels = int64_t(1024) * 1024;
 
 // Picture geometry, in pixels.
 inline constexpr int ContourCellSize = 9;
