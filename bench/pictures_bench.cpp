@@ -32,23 +32,16 @@ constexpr int DenseCols = 100;
 constexpr int DenseRows = 240;
 constexpr int ExportQuality = 30;
 constexpr int CjpegRuns = 5;
-constexpr int OverlayFiles[] = {9, 43, 23, 27, 22};
 
-// Every hex with a base tile, a full stack, five overlays, several terrain
-// bits and an elevation that walks through the sheet.
+// Every hex dense, with terrain bits that vary from hex to hex and an
+// elevation that walks through the sheet.
 const MapDocument& DenseLargeMap() {
   static const MapDocument doc = [] {
     MapDocument d = qrl::sample::MakeBlankMap(DenseCols, DenseRows);
     if (d.MapStride != DenseRows) throw std::runtime_error("the dense map is not a large map");
     for (int col = 0; col < DenseCols; ++col) {
       for (int row = 0; row < DenseRows; ++row) {
-        d.SetTileWordAt(BaseLayerSection, col, row, MakeTileWord(row % 4, (col + 3 * row) % 45));
-        auto stack = d.TileStackAt(col, row);
-        stack[TileStackCountByte] = TileStackMaxTiles;
-        for (int i = 0; i < TileStackMaxTiles; ++i)
-          PutTileWord(&stack[size_t(TileStackFirstWord + 2 * i)], MakeTileWord(26, (col + 5 * i) % 30));
-        for (int s = FirstOverlaySection; s <= LastOverlaySection; ++s)
-          d.SetTileWordAt(s, col, row, MakeTileWord(OverlayFiles[s - FirstOverlaySection], (col + row) % 8));
+        qrl::bench::MakeHexDense(d, col, row);
         auto rec = d.MapHexRecordAt(col, row);
         rec[0] = uint8_t(0xDD ^ (col * 7 + row));
         rec[1] = uint8_t(0x1F & (col + row * 3));
@@ -77,21 +70,9 @@ const QImage& QuadrantPicture() {
   return picture;
 }
 
-// A temporary folder for the benchmark's files, removed at the end.
-struct ScratchFolder {
-  std::string Path;
-  ScratchFolder() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "qrl-bench-pictures-XXXXXX").string();
-    if (!::mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
-    Path = pattern + "/";
-  }
-  ~ScratchFolder() {
-    std::error_code ec;
-    std::filesystem::remove_all(Path, ec);
-  }
-};
+// The benchmark's own files, removed at the end.
 const std::string& Scratch() {
-  static const ScratchFolder folder;
+  static const qrl::bench::TemporaryFolder folder("pictures");
   return folder.Path;
 }
 
