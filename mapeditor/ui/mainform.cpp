@@ -19,9 +19,9 @@
 #include "gamefile/fileio.h"
 #include "mapeditor/core/jpegwriter.h"
 #include "mapeditor/core/mapfile.h"
+#include "mapeditor/ui/contourform.h"
 #include "mapeditor/ui/localpath.h"
 #include "mapeditor/ui/mapimage.h"
-#include "mapeditor/ui/contourform.h"
 #include "mapeditor/ui/qualityform.h"
 #include "mapeditor/ui/stratform.h"
 
