@@ -29,6 +29,11 @@ MessageLog::~MessageLog() { ActiveLog = Previous; }
 
 MessageLog* MessageLog::Active() { return ActiveLog; }
 
+bool MessageLog::TakeAnswer() {
+  if (NextAnswer >= Answers.size()) return false;
+  return Answers[NextAnswer++];
+}
+
 void ShowMessage(QWidget* parent, const QString& text, const QString& caption) {
   ShowBox(BoxKind::Message, parent, text, caption);
 }
@@ -39,6 +44,17 @@ void ShowErrorDialog(QWidget* parent, const QString& text) {
 
 void ShowExceptionBox(QWidget* parent, const QString& text) {
   ShowBox(BoxKind::Exception, parent, text, QCoreApplication::applicationName());
+}
+
+bool AskYesNo(QWidget* parent, const QString& text, const QString& caption) {
+  if (MessageLog* log = MessageLog::Active()) {
+    log->Add({BoxKind::Question, text, caption});
+    return log->TakeAnswer();
+  }
+  QMessageBox box(QMessageBox::Question, caption, text, QMessageBox::Yes | QMessageBox::No, parent);
+  box.setDefaultButton(QMessageBox::No);
+  box.setEscapeButton(QMessageBox::No);
+  return box.exec() == QMessageBox::Yes;
 }
 
 }  // namespace qrl::forms

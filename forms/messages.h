@@ -13,6 +13,7 @@ enum class BoxKind {
   Message,      // ShowMessage: text, caption, OK, no icon
   ErrorDialog,  // ShowErrorDialog: the framework's error message dialog
   Exception,    // ShowExceptionBox: the default exception box
+  Question,     // AskYesNo: text, caption, Yes and No
 };
 
 struct ShownBox {
@@ -33,8 +34,13 @@ void ShowErrorDialog(QWidget* parent, const QString& text);
 // critical icon and OK.
 void ShowExceptionBox(QWidget* parent, const QString& text);
 
-// While a MessageLog lives, the three helpers above record each box in it and
-// return at once: nothing is shown and no modal loop runs. Logs nest; the
+// A modal box with the text, the caption, a question icon and the buttons Yes
+// and No (the default); true for Yes. Closing the box answers No.
+bool AskYesNo(QWidget* parent, const QString& text, const QString& caption);
+
+// While a MessageLog lives, the helpers above record each box in it and
+// return at once: nothing is shown and no modal loop runs. AskYesNo takes the
+// next answer given by AnswerNext, and No when none is left. Logs nest; the
 // newest one records and the one before records again once it is gone.
 // Meant for tests; create and destroy on the GUI thread.
 class MessageLog {
@@ -48,6 +54,10 @@ class MessageLog {
   const std::vector<ShownBox>& Entries() const { return Shown; }
   void Clear() { Shown.clear(); }
 
+  // The answer of the next AskYesNo that has none yet; answers queue up.
+  void AnswerNext(bool yes) { Answers.push_back(yes); }
+  bool TakeAnswer();
+
   // The log that records now, or null when boxes are really shown.
   static MessageLog* Active();
   void Add(ShownBox box) { Shown.push_back(std::move(box)); }
@@ -55,6 +65,8 @@ class MessageLog {
  private:
   MessageLog* Previous;
   std::vector<ShownBox> Shown;
+  std::vector<bool> Answers;
+  size_t NextAnswer = 0;
 };
 
 }  // namespace qrl::forms

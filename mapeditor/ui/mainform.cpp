@@ -17,11 +17,15 @@
 #include "forms/scrollbars.h"
 #include "forms/waitcursor.h"
 #include "gamefile/fileio.h"
+#include "mapeditor/core/jpegwriter.h"
 #include "mapeditor/core/mapfile.h"
 #include "mapeditor/core/transferstrip.h"
+#include "mapeditor/ui/contourform.h"
 #include "mapeditor/ui/hexeditform.h"
 #include "mapeditor/ui/localpath.h"
 #include "mapeditor/ui/mapimage.h"
+#include "mapeditor/ui/qualityform.h"
+#include "mapeditor/ui/stratform.h"
 #include "mapeditor/ui/transferform.h"
 
 namespace qrl::mapui {
@@ -37,6 +41,9 @@ const char* const SaveMapTitle = "Save Map";
 const char* const SaveMapDefaultExt = "dat";
 const char* const SaveMapFilter = "Map Files (*.dat)|*.dat|All Files (*.*)|*.*";
 const char* const ShpFilter = "shp Files (*.shp)|*.shp|All files (*.*)|*.*";
+const char* const SaveImageTitle = "Save Map Quadrant As JPEG Image";
+const char* const SaveImageDefaultExt = "jpg";
+const char* const SaveImageFilter = "JPEG file (*.jpg)|*.jpg|All Files (*.*)|*.*";
 
 const char* const AboutCaption = "About Ostin's Morvain Qarlmoor Map";
 const char* const AboutText = "QRL Map Version 0.066\nNovember 2000";
@@ -98,17 +105,17 @@ std::vector<MenuRow> MainMenuTable() {
       {"Files",
        {Item("Load QRL Map", &F::LoadQRLMap1, Offered), Item("Save QRL Map", &F::SaveMapFile1, Offered), Separator(),
         Item("Set Shp Directory", &F::SetShpDirectory1, Offered), Separator(),
-        Item("Save Map Image", &F::SaveMapImage1, NotYet), Item("Image Quality", &F::ImageQuality1, NotYet), Separator(),
+        Item("Save Map Image", &F::SaveMapImage1, Offered), Item("Image Quality", &F::ImageQuality1, Offered), Separator(),
         Item("Exit", &F::Exit1, Offered)}},
       {"Options",
        {Check("Show Hexes", &F::ShowHexes1, Offered), Check("Inspection Mode", &F::InspectionMode1, NotYet),
-        Check("Strat Map", &F::StratMap1, NotYet), Check("Tile Transfer", &F::TileTransfer1, Offered)}},
+        Check("Strat Map", &F::StratMap1, Offered), Check("Tile Transfer", &F::TileTransfer1, Offered)}},
       {"Tools",
        {Item("Import from Bitmap", &F::Tools1, NotYet), Item("Import SDTS DEM", &F::ImportSDTSDEM1, NotYet), Separator(),
         Item("Copy To File", &F::CopyToFile1, NotYet), Item("Paste From File", &F::PasteFromFile1, NotYet), Separator(),
         Item("Copy To Clipboard", &F::CopyToClopboard1, NotYet),
         Item("Paste From Clipboard", &F::PasteFromClipboard1, NotYet), Separator(),
-        Item("Contour Map", &F::ContourMap1, NotYet)}},
+        Item("Contour Map", &F::ContourMap1, Offered)}},
       {"Roads",
        {Check("Show All Road Connections", &F::ShowAllRoadConnections1, Offered), Separator(),
         Check("Show Road Connections", &F::ShowRoadConnections1, Offered),
@@ -249,6 +256,10 @@ void TMainForm::ConnectHandlers() {
   forms::Connect(ConvertZKTtoQRL1, &QAction::triggered, this, [this] { ConvertZKTtoQRL1xClick(); });
   ZKTBuildings->OnClick(this, [this] { ZKTBuildingsClick(); });
   forms::Connect(KX3Map1, &QAction::triggered, this, [this] { KX3Map1Click(); });
+  forms::Connect(SaveMapImage1, &QAction::triggered, this, [this] { SaveMapImage1Click(); });
+  forms::Connect(ImageQuality1, &QAction::triggered, this, [this] { ImageQuality1Click(); });
+  StratMap1->OnClick(this, [this] { StratMap1Click(); });
+  forms::Connect(ContourMap1, &QAction::triggered, this, [this] { ContourMap1Click(); });
 
   forms::Connect(RedrawBtn, &QToolButton::clicked, this, [this] { RedrawBtnClick(); });
   forms::Connect(ShowHexesBtn, &QToolButton::clicked, this, [this] { ShowHexesBtnClick(); });
@@ -340,6 +351,7 @@ void TMainForm::LoadQRLMap1Click() {
   setWindowTitle(Text(LoadedCaptionPrefix) + name);
   ConvertZKTtoQRL1->setEnabled(true);
   KX3Map1->setEnabled(true);
+  StratMapStale = true;
   ShowLoadedMap();
   ForgetEditsOfOldMap();
 }
@@ -590,6 +602,49 @@ void TMainForm::ForgetEditsOfOldMap() {
   Mouse.HexCol = hex.Col;
   Mouse.HexRow = hex.Row;
   UndoBtn->setEnabled(false);
+}
+
+// ---- The overview pictures and the map image export ----
+
+namespace {
+// A modeless window of the program, in front and active.
+void ShowWindow(QWidget& window) {
+  window.show();
+  window.raise();
+  window.activateWindow();
+}
+}  // namespace
+
+void TMainForm::StratMap1Click() {
+  // Only shows the window: the item never carries a check mark.
+  if (Peers.StratForm) ShowWindow(*Peers.StratForm);
+}
+
+void TMainForm::ContourMap1Click() {
+  if (Peers.ContourForm) ShowWindow(*Peers.ContourForm);
+}
+
+void TMainForm::ImageQuality1Click() {
+  if (Peers.QualityForm) ShowWindow(*Peers.QualityForm);
+}
+
+void TMainForm::SaveMapImage1Click() { SaveQuadrantJpeg(); }
+
+void TMainForm::SaveQuadrantJpeg() {
+  SaveDialog1.SetTitle(Text(SaveImageTitle));
+  SaveDialog1.SetDefaultExt(Text(SaveImageDefaultExt));
+  SaveDialog1.SetFilter(Text(SaveImageFilter));
+  if (!SaveDialog1.Execute()) return;
+  bool saved = false;
+  {
+    forms::TWaitCursor wait;
+    const QImage picture = map::BuildQuadrantPicture(Doc, Tiles, ViewOptions());
+    const std::optional<std::vector<uint8_t>> bytes = map::EncodeJpeg(picture, JpegQuality);
+    saved = bytes && SafeSaveFile(LocalPath(SaveDialog1.FileName()), *bytes);
+    // Tiles the export loaded stay in the cache and count like any other.
+    ShowImageCounts();
+  }
+  if (!saved) forms::ShowMessage(this, QStringLiteral("Could not open output file"), QStringLiteral("Error"));
 }
 
 }  // namespace qrl::mapui

@@ -19,6 +19,7 @@
 #include "mapeditor/core/mapview.h"
 #include "mapeditor/core/oldmapconvert.h"
 #include "mapeditor/core/roadedit.h"
+#include "mapeditor/core/quadrantexport.h"
 #include "mapeditor/core/tilecache.h"
 #include "mapeditor/core/undohex.h"
 
@@ -34,6 +35,17 @@ class MapImage;
 struct OldMapCommand;
 class THexEditForm;
 class TTransferForm;
+class TContourForm;
+class TQualityForm;
+class TStratForm;
+
+// The windows the main window shows. They are created after it, so they are
+// handed over once they are; null until then.
+struct MainFormPeers {
+  TStratForm* StratForm = nullptr;
+  TContourForm* ContourForm = nullptr;
+  TQualityForm* QualityForm = nullptr;
+};
 
 class TMainForm : public QMainWindow, public forms::FormBase {
  public:
@@ -42,6 +54,8 @@ class TMainForm : public QMainWindow, public forms::FormBase {
   // the program's folder (a trailing "/" is added when missing).
   TMainForm(map::MapDocument& doc, map::TileCache& tiles, const QString& programDir);
   ~TMainForm() override;
+
+  void SetPeers(const MainFormPeers& peers) { Peers = peers; }
 
   // Start-up: the program and terrain graphics folders, the view's geometry
   // and scroll ranges, the wanted map sections and an empty tile cache.
@@ -97,6 +111,14 @@ class TMainForm : public QMainWindow, public forms::FormBase {
   // ImgNumLbl and SizeLbl from the tile statistics, which every own bitmap
   // read adds to (the redraw's and the tile strip's).
   void ShowImageCounts();
+  void SaveMapImage1Click();
+  void ImageQuality1Click();
+  void StratMap1Click();
+  void ContourMap1Click();
+
+  // Writes the picture of the 50 x 40 hexes from the view origin as a JPEG
+  // file of quality JpegQuality, under a name the save dialog asks for.
+  void SaveQuadrantJpeg();
 
   // The document and the view over it.
   map::MapDocument& Doc;
@@ -119,6 +141,10 @@ class TMainForm : public QMainWindow, public forms::FormBase {
   // The windows the editing shows and reads; set once they exist.
   THexEditForm* HexEditForm = nullptr;
   TTransferForm* TransferForm = nullptr;
+  // The strategic map is rebuilt on its next activation: set at start and by
+  // each load, cleared by the rebuild.
+  bool StratMapStale = true;
+  int JpegQuality = map::DefaultJpegQuality;  // the map image export's quality
 
   // Controls.
   MapImage* MapImg = nullptr;
@@ -186,6 +212,8 @@ class TMainForm : public QMainWindow, public forms::FormBase {
   void ShowHexEditForm();
   // After a map load: nothing of the old map's edits may land in the new one.
   void ForgetEditsOfOldMap();
+
+  MainFormPeers Peers;
 };
 
 }  // namespace qrl::mapui

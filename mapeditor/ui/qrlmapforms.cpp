@@ -5,23 +5,22 @@ namespace qrl::mapui {
 QrlMapForms CreateQrlMapForms(forms::Program& program, map::MapDocument& doc, map::TileCache& tiles,
                               const QString& programDir) {
   program.SetTitle(QString::fromUtf8(ProgramTitle));
+  // Created one by one in this order; the main window first.
   TMainForm& mainForm = program.CreateForm<TMainForm>(doc, tiles, programDir);
-  // A braced list is evaluated in order: this is the order of creation.
-  QrlMapForms forms{
-      mainForm,
-      program.CreateForm<TCopyForm>(),
-      program.CreateForm<THexEditForm>(),
-      program.CreateForm<TImportForm>(),
-      program.CreateForm<TQualityForm>(),
-      program.CreateForm<TLoadShp>(),
-      program.CreateForm<TStratForm>(),
-      program.CreateForm<TTransferForm>(mainForm),
-      program.CreateForm<TContourForm>(),
-      program.CreateForm<TSDTS>(),
-      program.CreateForm<TIndexForm>(),
-  };
-  ConnectMapEditingForms(forms.MainForm, forms.HexEditForm, forms.TransferForm, forms.IndexForm);
-  return forms;
+  TCopyForm& copyForm = program.CreateForm<TCopyForm>();
+  THexEditForm& hexEditForm = program.CreateForm<THexEditForm>();
+  TImportForm& importForm = program.CreateForm<TImportForm>();
+  TQualityForm& qualityForm = program.CreateForm<TQualityForm>(mainForm.JpegQuality);
+  TLoadShp& loadShp = program.CreateForm<TLoadShp>();
+  TStratForm& stratForm = program.CreateForm<TStratForm>(mainForm);
+  TTransferForm& transferForm = program.CreateForm<TTransferForm>(mainForm);
+  TContourForm& contourForm = program.CreateForm<TContourForm>(doc, mainForm.ProgramDir);
+  TSDTS& sdts = program.CreateForm<TSDTS>();
+  TIndexForm& indexForm = program.CreateForm<TIndexForm>();
+  mainForm.SetPeers({&stratForm, &contourForm, &qualityForm});
+  ConnectMapEditingForms(mainForm, hexEditForm, transferForm, indexForm);
+  return QrlMapForms{mainForm, copyForm, hexEditForm, importForm, qualityForm, loadShp,
+                     stratForm, transferForm, contourForm, sdts, indexForm};
 }
 
 void ConnectMapEditingForms(TMainForm& mainForm, THexEditForm& hexEditForm, TTransferForm& transferForm,

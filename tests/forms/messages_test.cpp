@@ -28,6 +28,19 @@ TEST(MessageLogTest, RecordsEachKindOfBoxWithItsTextAndCaption) {
   EXPECT_EQ(log.Entries()[2].Caption, QCoreApplication::applicationName());
 }
 
+TEST(MessageLogTest, QuestionsTakeTheQueuedAnswersThenNo) {
+  MessageLog log;
+  log.AnswerNext(true);
+  log.AnswerNext(false);
+  EXPECT_TRUE(AskYesNo(nullptr, "a.jpg already exists.", "Confirm Save As"));
+  EXPECT_FALSE(AskYesNo(nullptr, "b", "c"));
+  EXPECT_FALSE(AskYesNo(nullptr, "unanswered", "c"));
+  ASSERT_EQ(log.Entries().size(), 3u);
+  EXPECT_EQ(log.Entries()[0].Kind, BoxKind::Question);
+  EXPECT_EQ(log.Entries()[0].Text, "a.jpg already exists.");
+  EXPECT_EQ(log.Entries()[0].Caption, "Confirm Save As");
+}
+
 TEST(MessageLogTest, NestedLogsRecordInTheNewestOnly) {
   MessageLog outer;
   {

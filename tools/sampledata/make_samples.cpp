@@ -1,12 +1,16 @@
 // qrl_make_samples <output folder>: writes the sample terrain graphics to
-// <output folder>/Shp/ and the sample map to <output folder>/samples/sample.dat.
+// <output folder>/Shp/, the sample map to <output folder>/samples/sample.dat
+// and the contour pattern sheet to <output folder>/grid.bmp.
 #include <cstdio>
 #include <filesystem>
 #include <string>
 
 #include "gamefile/fileio.h"
+#include "mapeditor/core/bmpwriter.h"
+#include "mapeditor/core/contourmap.h"
 #include "mapeditor/core/mapfile.h"
 #include "mapeditor/core/tilecache.h"
+#include "tools/sampledata/patternsheet.h"
 #include "tools/sampledata/samplemap.h"
 #include "tools/sampledata/sampletiles.h"
 
@@ -34,5 +38,6 @@ int main(int argc, char** argv) {
     ok = Save(out / "Shp" / qrl::map::ShpFileName(file), qrl::sample::SampleShpFile(file)) && ok;
   }
   ok = Save(out / "samples" / "sample.dat", qrl::map::BuildMapFile(qrl::sample::BuildSampleMap())) && ok;
+  ok = Save(out / qrl::map::PatternSheetName, qrl::map::EncodeBmp24(qrl::sample::BuildPatternSheet())) && ok;
   return ok ? 0 : 1;
 }
