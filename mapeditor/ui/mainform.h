@@ -54,6 +54,8 @@ class TMainForm : public QMainWindow, public forms::FormBase {
   void ShowHexesBtnClick();
   void RedrawBtnClick();
   void About1Click();
+  void Tools1Click();
+  void ImportSDTSDEM1Click();
   void MapImgMouseMove(int x, int y);  // (x, y) in MapImg's pixels
   void HMapSBChange();
   void VMapSBChange();
@@ -68,6 +70,10 @@ class TMainForm : public QMainWindow, public forms::FormBase {
   // Set while the second click of a road connection is awaited; 0 while none is.
   int RoadClickState = 0;
   QImage MapBitmap;  // the last redraw's map drawing, without the grid
+
+  // Windows the menus show; the program sets them once they exist.
+  QWidget* ImportForm = nullptr;
+  QWidget* SDTS = nullptr;
 
   // Controls.
   MapImage* MapImg = nullptr;

@@ -3,22 +3,25 @@
 namespace qrl::mapui {
 
 QrlMapForms CreateQrlMapForms(forms::Program& program, map::MapDocument& doc, map::TileCache& tiles,
-                              const QString& programDir) {
+                              RandomSource& random, const QString& programDir) {
   program.SetTitle(QString::fromUtf8(ProgramTitle));
   // A braced list is evaluated in order: this is the order of creation.
-  return QrlMapForms{
+  QrlMapForms forms{
       program.CreateForm<TMainForm>(doc, tiles, programDir),
       program.CreateForm<TCopyForm>(),
       program.CreateForm<THexEditForm>(),
-      program.CreateForm<TImportForm>(),
+      program.CreateForm<TImportForm>(doc, random),
       program.CreateForm<TQualityForm>(),
       program.CreateForm<TLoadShp>(),
       program.CreateForm<TStratForm>(),
       program.CreateForm<TTransferForm>(),
       program.CreateForm<TContourForm>(),
-      program.CreateForm<TSDTS>(),
+      program.CreateForm<TSDTS>(programDir),
       program.CreateForm<TIndexForm>(),
   };
+  forms.MainForm.ImportForm = &forms.ImportForm;
+  forms.MainForm.SDTS = &forms.SDTS;
+  return forms;
 }
 
 }  // namespace qrl::mapui
