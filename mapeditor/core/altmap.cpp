@@ -21,13 +21,19 @@ QRgb* Line(QImage& picture, int y) { return reinterpret_cast<QRgb*>(picture.scan
 // eight-way, from seeds next to lake pixels.
 class LakeFill {
  public:
+  // `picture` is Format_RGB32 and of the grid's size.
   LakeFill(QImage& picture, const DemGrid& grid, int16_t elevation)
-      : Picture(picture), Grid(grid), Elevation(elevation), Width(grid.DemCols), Height(grid.DemRows) {}
+      : Bits(picture.bits()),
+        Stride(picture.bytesPerLine()),
+        Values(grid.Values.data()),
+        Elevation(elevation),
+        Width(grid.DemCols),
+        Height(grid.DemRows) {}
 
   // Seeds every pixel of the elevation that touches a lake pixel.
   void SeedAroundLakes() {
     for (int y = 0; y < Height; ++y) {
-      const QRgb* line = Line(Picture, y);
+      const QRgb* line = Pixels(y);
       for (int x = 0; x < Width;) {
         if (!IsLake(line[x])) {
           ++x;
@@ -51,7 +57,7 @@ class LakeFill {
       int left = x, right = x;
       while (left > 0 && Fillable(left - 1, y)) --left;
       while (right < Width - 1 && Fillable(right + 1, y)) ++right;
-      std::fill(Line(Picture, y) + left, Line(Picture, y) + right + 1, LakeColour);
+      std::fill(Pixels(y) + left, Pixels(y) + right + 1, LakeColour);
       // Diagonal steps reach one pixel beyond each end of the span.
       SeedRow(y - 1, left - 1, right + 1);
       SeedRow(y + 1, left - 1, right + 1);
@@ -59,8 +65,9 @@ class LakeFill {
   }
 
  private:
-  bool Fillable(int x, int y) {
-    return Grid.At(x, y) == Elevation && !IsLake(Line(Picture, y)[x]);
+  QRgb* Pixels(int y) const { return reinterpret_cast<QRgb*>(Bits + Stride * y); }
+  bool Fillable(int x, int y) const {
+    return Values[size_t(y) * size_t(Width) + size_t(x)] == Elevation && !IsLake(Pixels(y)[x]);
   }
 
   // One seed per run of fillable pixels of row y within [left, right].
@@ -78,8 +85,9 @@ class LakeFill {
     }
   }
 
-  QImage& Picture;
-  const DemGrid& Grid;
+  uchar* const Bits;
+  const qsizetype Stride;
+  const int16_t* const Values;
   const int16_t Elevation;
   const int Width, Height;
   std::vector<std::pair<int, int>> Seeds;
