@@ -162,6 +162,32 @@ TEST(DemFileTest, DataRecordsWithoutValuesAddNoRow) {
   ExpectGrid(ReadDemFile(plain), {{7, 8}});
 }
 
+// Under the sanitizers: every cut and many damaged bytes read safely, and a
+// grid that is read is always whole.
+TEST(DemFileTest, EveryCutAndDamagedByteIsReadSafely) {
+  for (DemLayout layout : BothLayouts) {
+    SCOPED_TRACE(Name(layout));
+    const Bytes good = BuildDemFile({{1, 0x1E1F, 3}, {4, 5, 6}, {7, 8, 9}}, layout);
+    auto check = [](const Bytes& file) {
+      const DemReadOutcome read = ReadDemFile(file);
+      if (read.Status != DemReadStatus::Read) {
+        EXPECT_TRUE(read.Grid.Values.empty());
+        return;
+      }
+      EXPECT_EQ(read.Grid.Values.size(), size_t(read.Grid.DemCols) * size_t(read.Grid.DemRows));
+      EXPECT_GT(read.Grid.DemRows, 0);
+    };
+    for (size_t cut = 0; cut <= good.size(); ++cut) check(Bytes(good.begin(), good.begin() + ptrdiff_t(cut)));
+    for (size_t at = 0; at < good.size(); ++at) {
+      for (uint8_t value : {uint8_t(0), uint8_t(0x1E), uint8_t('0'), uint8_t('9'), uint8_t(0xFF)}) {
+        Bytes damaged = good;
+        damaged[at] = value;
+        check(damaged);
+      }
+    }
+  }
+}
+
 TEST(DemFileTest, LoadingOpensOnlyRegularFiles) {
   const std::string folder = test::MakeTempFolder("demfile");
   EXPECT_EQ(LoadDemFile(folder).Status, DemReadStatus::CannotOpen);
