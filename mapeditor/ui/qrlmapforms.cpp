@@ -6,7 +6,7 @@ QrlMapForms CreateQrlMapForms(forms::Program& program, map::MapDocument& doc, ma
                               RandomSource& random, const QString& programDir) {
   program.SetTitle(QString::fromUtf8(ProgramTitle));
   // A braced list is evaluated in order: this is the order of creation.
-  QrlMapForms forms{
+  QrlMapForms windows{
       program.CreateForm<TMainForm>(doc, tiles, programDir),
       program.CreateForm<TCopyForm>(),
       program.CreateForm<THexEditForm>(),
@@ -19,9 +19,9 @@ QrlMapForms CreateQrlMapForms(forms::Program& program, map::MapDocument& doc, ma
       program.CreateForm<TSDTS>(programDir),
       program.CreateForm<TIndexForm>(),
   };
-  forms.MainForm.ImportForm = &forms.ImportForm;
-  forms.MainForm.SDTS = &forms.SDTS;
-  return forms;
+  windows.MainForm.ImportForm = &windows.ImportForm;
+  windows.MainForm.SDTS = &windows.SDTS;
+  return windows;
 }
 
 }  // namespace qrl::mapui

@@ -134,7 +134,11 @@ TEST(BitmapImportTest, AltConvertRaisesTheFeetOfSlopesAndLaysHillsides) {
   PaintHex(picture, 5, 4, qRgb(180, 180, 180));  // 20
   PaintHex(picture, 2, 6, qRgb(0, 0, 50));       // water next to 30
   PaintHex(picture, 3, 6, qRgb(220, 220, 220));
+  PaintHex(picture, 7, 3, qRgb(140, 140, 140));  // the south-west neighbour of (8, 2), an even row
   AltConvert(doc, picture, {});
+
+  EXPECT_EQ(Elevation(doc, 8, 2), 5);
+  EXPECT_EQ(Stack(doc, 8, 2), std::vector<uint16_t>{250});
 
   EXPECT_EQ(Stack(doc, 4, 4), std::vector<uint16_t>{254});
   EXPECT_EQ(Elevation(doc, 4, 4), 15);
