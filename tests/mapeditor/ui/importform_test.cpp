@@ -164,15 +164,18 @@ TEST_F(ImportFormTest, AFileThatIsNoPictureKeepsTheLastOne) {
 TEST_F(ImportFormTest, TheOriginFollowsTheScrollBoxWhileTheWindowIsActive) {
   Doc = sample::MakeBlankMap(30, 20);
   Load(WriteBitmap("big.bmp", 1200, 1000));
+  // The window system's own activations settle first, so that only the
+  // test's ones follow.
   OtherForm other;
   other.show();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
   SendEvent(other, QEvent::WindowActivate);
   Activate();
   EXPECT_TRUE(Form->Timer1->isActive());
   EXPECT_EQ(Form->MapSizeLbl->text(), "Map Size: 30x20");
   Form->BmpSB->horizontalScrollBar()->setValue(17);
   Form->BmpSB->verticalScrollBar()->setValue(23);
-  QTRY_COMPARE_WITH_TIMEOUT(Form->OriginLbl->text(), QString("17,23    "), 2000);
+  QTRY_COMPARE_WITH_TIMEOUT(Form->OriginLbl->text(), QString("17,23    "), 5000);
   EXPECT_EQ(Form->ImportOriginX, 17);
   EXPECT_EQ(Form->ImportOriginY, 23);
 
@@ -185,7 +188,7 @@ TEST_F(ImportFormTest, TheOriginFollowsTheScrollBoxWhileTheWindowIsActive) {
   EXPECT_EQ(Form->OriginLbl->text(), "17,23    ");
 
   // A click on the scroll box or its picture shows the horizontal position alone.
-  QTest::mouseClick(Form->BmpImg, Qt::LeftButton, {}, QPoint(60, 5));
+  QTest::mouseClick(Form->BmpImg, Qt::LeftButton, {}, QPoint(60, 30));  // scrolled by (50, 23)
   EXPECT_EQ(Form->OriginLbl->text(), "50");
   Form->OriginLbl->clear();
   Form->BmpSB->horizontalScrollBar()->setValue(51);
