@@ -111,7 +111,7 @@ std::vector<MenuRow> MainMenuTable() {
        {Check("Show Hexes", &F::ShowHexes1, Offered), Check("Inspection Mode", &F::InspectionMode1, NotYet),
         Check("Strat Map", &F::StratMap1, Offered), Check("Tile Transfer", &F::TileTransfer1, Offered)}},
       {"Tools",
-       {Item("Import from Bitmap", &F::Tools1, NotYet), Item("Import SDTS DEM", &F::ImportSDTSDEM1, NotYet), Separator(),
+       {Item("Import from Bitmap", &F::Tools1, Offered), Item("Import SDTS DEM", &F::ImportSDTSDEM1, Offered), Separator(),
         Item("Copy To File", &F::CopyToFile1, NotYet), Item("Paste From File", &F::PasteFromFile1, NotYet), Separator(),
         Item("Copy To Clipboard", &F::CopyToClopboard1, NotYet),
         Item("Paste From Clipboard", &F::PasteFromClipboard1, NotYet), Separator(),
@@ -260,6 +260,10 @@ void TMainForm::ConnectHandlers() {
   forms::Connect(ImageQuality1, &QAction::triggered, this, [this] { ImageQuality1Click(); });
   StratMap1->OnClick(this, [this] { StratMap1Click(); });
   forms::Connect(ContourMap1, &QAction::triggered, this, [this] { ContourMap1Click(); });
+  Tools1->setObjectName(QStringLiteral("Tools1"));
+  forms::Connect(Tools1, &QAction::triggered, this, [this] { Tools1Click(); });
+  ImportSDTSDEM1->setObjectName(QStringLiteral("ImportSDTSDEM1"));
+  forms::Connect(ImportSDTSDEM1, &QAction::triggered, this, [this] { ImportSDTSDEM1Click(); });
 
   forms::Connect(RedrawBtn, &QToolButton::clicked, this, [this] { RedrawBtnClick(); });
   forms::Connect(ShowHexesBtn, &QToolButton::clicked, this, [this] { ShowHexesBtnClick(); });
@@ -399,6 +403,20 @@ void TMainForm::ShowHexesBtnClick() { ShowHexes1Click(); }
 void TMainForm::RedrawBtnClick() { RedrawMap(); }
 
 void TMainForm::About1Click() { forms::ShowMessage(this, Text(AboutText), Text(AboutCaption)); }
+
+namespace {
+// Shows a window of the program in front of the others.
+void ShowWindow(QWidget* window) {
+  if (!window) return;
+  window->show();
+  window->raise();
+  window->activateWindow();
+}
+}  // namespace
+
+void TMainForm::Tools1Click() { ShowWindow(ImportForm); }
+
+void TMainForm::ImportSDTSDEM1Click() { ShowWindow(SDTS); }
 
 void TMainForm::MapImgMouseMove(int x, int y) {
   if (!Mouse.MapImgMouseMove(x, y, ViewCol, ViewRow, Doc.MapWidth, Doc.MapHeight)) return;

@@ -77,6 +77,8 @@ class TMainForm : public QMainWindow, public forms::FormBase {
   void ShowHexesBtnClick();
   void RedrawBtnClick();
   void About1Click();
+  void Tools1Click();
+  void ImportSDTSDEM1Click();
   void MapImgMouseMove(int x, int y);  // (x, y) in MapImg's pixels
   void HMapSBChange();
   void VMapSBChange();
@@ -145,6 +147,10 @@ class TMainForm : public QMainWindow, public forms::FormBase {
   // each load, cleared by the rebuild.
   bool StratMapStale = true;
   int JpegQuality = map::DefaultJpegQuality;  // the map image export's quality
+
+  // Windows the menus show; the program sets them once they exist.
+  QWidget* ImportForm = nullptr;
+  QWidget* SDTS = nullptr;
 
   // Controls.
   MapImage* MapImg = nullptr;

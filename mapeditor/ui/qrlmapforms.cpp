@@ -3,22 +3,25 @@
 namespace qrl::mapui {
 
 QrlMapForms CreateQrlMapForms(forms::Program& program, map::MapDocument& doc, map::TileCache& tiles,
-                              const QString& programDir) {
+                              RandomSource& random, const QString& programDir) {
   program.SetTitle(QString::fromUtf8(ProgramTitle));
   // Created one by one in this order; the main window first.
   TMainForm& mainForm = program.CreateForm<TMainForm>(doc, tiles, programDir);
   TCopyForm& copyForm = program.CreateForm<TCopyForm>();
   THexEditForm& hexEditForm = program.CreateForm<THexEditForm>();
-  TImportForm& importForm = program.CreateForm<TImportForm>();
+  TImportForm& importForm = program.CreateForm<TImportForm>(doc, random);
   TQualityForm& qualityForm = program.CreateForm<TQualityForm>(mainForm.JpegQuality);
   TLoadShp& loadShp = program.CreateForm<TLoadShp>();
   TStratForm& stratForm = program.CreateForm<TStratForm>(mainForm);
   TTransferForm& transferForm = program.CreateForm<TTransferForm>(mainForm);
   TContourForm& contourForm = program.CreateForm<TContourForm>(doc, mainForm.ProgramDir);
-  TSDTS& sdts = program.CreateForm<TSDTS>();
+  TSDTS& sdts = program.CreateForm<TSDTS>(programDir);
   TIndexForm& indexForm = program.CreateForm<TIndexForm>();
   mainForm.SetPeers({&stratForm, &contourForm, &qualityForm});
   ConnectMapEditingForms(mainForm, hexEditForm, transferForm, indexForm);
+  mainForm.ImportForm = &importForm;
+  importForm.OnMapChanged = [&mainForm] { mainForm.StoredWithoutUndo(); };
+  mainForm.SDTS = &sdts;
   return QrlMapForms{mainForm, copyForm, hexEditForm, importForm, qualityForm, loadShp,
                      stratForm, transferForm, contourForm, sdts, indexForm};
 }

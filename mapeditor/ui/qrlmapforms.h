@@ -4,6 +4,7 @@
 #include <QString>
 
 #include "forms/program.h"
+#include "gamefile/randomsource.h"
 #include "mapeditor/core/mapdocument.h"
 #include "mapeditor/core/tilecache.h"
 #include "mapeditor/ui/contourform.h"
@@ -42,10 +43,11 @@ inline constexpr const char* ProgramTitle = "QrlMap";
 void ConnectMapEditingForms(TMainForm& mainForm, THexEditForm& hexEditForm, TTransferForm& transferForm,
                             TIndexForm& indexForm);
 
-// Sets the title and creates the windows over `doc` and `tiles`, which the
-// caller owns and keeps alive longer than `program`. `programDir` is the
-// program's folder, ending in "/".
+// Sets the title and creates the windows over `doc`, `tiles` and `random`
+// (the program's one random source, never seeded), which the caller owns and
+// keeps alive longer than `program`. `programDir` is the program's folder,
+// ending in "/".
 QrlMapForms CreateQrlMapForms(forms::Program& program, map::MapDocument& doc, map::TileCache& tiles,
-                              const QString& programDir);
+                              RandomSource& random, const QString& programDir);
 
 }  // namespace qrl::mapui

@@ -197,8 +197,8 @@ TEST_F(MainFormTest, TheMenusHoldEveryItemInOrderWithOnlyTheBuiltCommandsEnabled
       "Options | Inspection Mode | off | check",
       "Options | Strat Map | check",
       "Options | Tile Transfer | check",
-      "Tools | Import from Bitmap | off",
-      "Tools | Import SDTS DEM | off",
+      "Tools | Import from Bitmap",
+      "Tools | Import SDTS DEM",
       "Tools | -",
       "Tools | Copy To File | off",
       "Tools | Paste From File | off",
@@ -242,9 +242,10 @@ TEST(QrlMapStartUpTest, CreatesTheWindowsWithTheMainWindowFirstAndFindsTheShpFol
   std::filesystem::create_directories(dir + "shp");
   map::MapDocument doc;
   map::TileCache tiles;
+  RandomSource random;
   bool mainShown = false, loadShpShown = true;
   forms::RunProgram([&](forms::Program& program) {
-    QrlMapForms forms = CreateQrlMapForms(program, doc, tiles, Q(dir));
+    QrlMapForms forms = CreateQrlMapForms(program, doc, tiles, random, Q(dir));
     EXPECT_EQ(program.MainForm(), &forms.MainForm);
     EXPECT_TRUE(forms.MainForm.IsMainForm());
     EXPECT_FALSE(forms.CopyForm.IsMainForm());
@@ -258,6 +259,32 @@ TEST(QrlMapStartUpTest, CreatesTheWindowsWithTheMainWindowFirstAndFindsTheShpFol
   EXPECT_FALSE(loadShpShown);
   EXPECT_EQ(QCoreApplication::applicationName(), "QrlMap");
   EXPECT_EQ(tiles.ShpDir, dir + "shp/");
+  EXPECT_TRUE(boxes.Entries().empty());
+  QCoreApplication::setApplicationName(savedName);
+}
+
+TEST(QrlMapStartUpTest, TheToolsItemsShowTheImportWindowsOverTheProgramsDocument) {
+  forms::MessageLog boxes;
+  const QString savedName = QCoreApplication::applicationName();
+  const std::string dir = test::MakeTempFolder("mapui-tools");
+  map::MapDocument doc;
+  map::TileCache tiles;
+  RandomSource random;
+  {
+    forms::Program program;
+    QrlMapForms forms = CreateQrlMapForms(program, doc, tiles, random, Q(dir));
+    EXPECT_EQ(forms.MainForm.Tools1->objectName(), "Tools1");
+    EXPECT_EQ(forms.MainForm.ImportSDTSDEM1->objectName(), "ImportSDTSDEM1");
+    EXPECT_FALSE(forms.ImportForm.isVisible());
+    EXPECT_FALSE(forms.SDTS.isVisible());
+    forms.MainForm.Tools1->trigger();
+    EXPECT_TRUE(forms.ImportForm.isVisible());
+    forms.MainForm.ImportSDTSDEM1->trigger();
+    EXPECT_TRUE(forms.SDTS.isVisible());
+    EXPECT_EQ(&forms.ImportForm.Doc, &doc);
+    EXPECT_EQ(&forms.ImportForm.Random, &random);
+    EXPECT_EQ(forms.SDTS.DemLastDir, Q(dir));
+  }
   EXPECT_TRUE(boxes.Entries().empty());
   QCoreApplication::setApplicationName(savedName);
 }
