@@ -15,12 +15,20 @@ LoadOutcome LoadGame(EditorSession& session, const std::optional<std::string>& c
   FillUnitGrid(doc.Slots, session.Grid, FirstSide);
   ClassifyLeaders(session.Grid);
   doc.NewFileLoaded = true;
+  for (BoxMessage& box : LoadOobWeaponNames(doc.OobDir, session.Grid.OobNumber, session.WeaponNames))
+    outcome.Boxes.push_back(std::move(box));
   return outcome;
 }
 
 std::optional<BoxMessage> PrepareWholeFileSave(EditorSession& session) {
   if (auto refusal = WholeFileSaveRefusal(session.Document)) return refusal;
-  StoreUnitGrid(session.Document.Slots, session.Grid);
+  try {
+    StoreUnitGrid(session.Document.Slots, session.Grid);
+  } catch (...) {
+    NoteStore(session.Grid.Changes);  // the rows before the bad cell were stored
+    throw;
+  }
+  NoteStore(session.Grid.Changes);
   return std::nullopt;
 }
 

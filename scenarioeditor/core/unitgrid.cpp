@@ -41,7 +41,7 @@ constexpr std::array<ByteColumn, 2> UnitByteColumns = {{{ExpColumn, Unit::Experi
 QString FromAscii(std::string_view text) { return QString::fromLatin1(text.data(), qsizetype(text.size())); }
 
 // The cell's integer; stored values keep only their low 8 bits.
-int32_t ParseCell(const QString& cell) { return StrToInt(cell.toStdString()); }
+int32_t ParseCell(const QString& cell) { return IntFromText(cell); }
 uint8_t LowByte(int32_t value) { return uint8_t(uint32_t(value) & 0xFF); }
 
 int HighestUnitInUse(const GameFileSlots& fileSlots, int side) {
@@ -110,6 +110,7 @@ void FillUnitGrid(const GameFileSlots& fileSlots, UnitGridState& grid, int side)
   for (int k = 0; k < count; ++k) FillRow(fileSlots, grid, side, k, labels);
   grid.FilledSide = side;
   grid.SelectedRow = std::clamp(grid.SelectedRow, 0, count);
+  grid.Changes.Bump();
 }
 
 void StoreUnitGrid(GameFileSlots& fileSlots, const UnitGridState& grid) {
@@ -145,13 +146,7 @@ void ClassifyLeaders(UnitGridState& grid) {
   }
 }
 
-void SelectGridRow(const GameFileSlots& fileSlots, UnitGridState& grid, int row) {
-  grid.SelectedRow = std::max(row, 0);
-  if (row < 1) return;  // the heading row names no unit
-  auto unit = UnitRecordAt(fileSlots, grid.FilledSide, row - 1);
-  for (int i = 0; i < Unit::WeaponSlots; ++i)
-    grid.CurrentWeapons[size_t(i)] = int16_t(FieldByteOrZero(unit, Unit::Weapons + i));
-}
+void SelectGridRow(const GameFileSlots&, UnitGridState& grid, int row) { grid.SelectedRow = std::max(row, 0); }
 
 void SwitchSide(GameFileSlots& fileSlots, UnitGridState& grid, int newSide) {
   StoreUnitGrid(fileSlots, grid);

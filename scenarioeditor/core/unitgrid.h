@@ -12,6 +12,7 @@
 #include "gamefile/gamefileslots.h"
 #include "gamefile/randomsource.h"
 #include "scenarioeditor/core/celltable.h"
+#include "scenarioeditor/core/changecount.h"
 #include "scenarioeditor/core/recordlayout.h"
 
 namespace qrl::scen {
@@ -63,13 +64,19 @@ struct UnitGridState {
   CellTable Cells{GridColumnCount, 1};  // row 0 the headings, row r unit r - 1 of FilledSide
   std::array<int32_t, SideCount> UnitCount{};  // rows below the headings at the last fill of each side
   int32_t SelectedRow = 0;                     // row of the cell last selected; 0 = the heading row
-  std::array<int16_t, RecordLayout::Unit::WeaponSlots> CurrentWeapons{};  // weapons of the selected unit
+  // The weapons of the unit the unit data window shows: each of its reloads
+  // takes them from the unit's bytes 219..222, the weapon list and Paste
+  // change them, its Retain stores them.
+  std::array<int16_t, RecordLayout::Unit::WeaponSlots> CurrentWeapons{};
   std::array<char, UnitSlotCount> LeaderClass{};  // by row - 1; as of the last load or side switch
   std::array<QString, SideCount> SideName;        // the side selector's item texts after a fill
   std::array<uint32_t, SideCount> OobNumber{};    // OOB file number of each side
   // The side whose records the rows of Cells came from; every store goes
   // there, whatever the side selector shows. NoSide before the first fill.
   int FilledSide = NoSide;
+  // What makes the record windows reload on activation (changecount.h):
+  // every fill bumps it, and every store of a window into the records.
+  ChangeCount Changes;
 };
 
 // Labels of the grid's column 1: each distinct formation number gets a
@@ -98,7 +105,8 @@ void SetUpUnitGrid(UnitGridState& grid, RandomSource& random);
 
 // Fills the cells with the units of side (0 or 1; other values do nothing),
 // recomputes both side names and OobNumber, UnitCount[side], the row count,
-// and clamps SelectedRow into the new rows. Absent records read as zeros.
+// clamps SelectedRow into the new rows and bumps Changes. Absent records
+// read as zeros.
 void FillUnitGrid(const GameFileSlots& fileSlots, UnitGridState& grid, int side);
 
 // Writes the rows back into the unit and leader records of FilledSide:
@@ -113,9 +121,10 @@ void ClassifyLeaders(UnitGridState& grid);
 // The class rule alone.
 char LeaderClassOf(int32_t infantry, int32_t artillery, int32_t armour);
 
-// The user selected a cell in row: SelectedRow = row; for a unit row the
-// weapon numbers of its unit fill CurrentWeapons (zeros for an absent
-// record); the heading row reads no record.
+// The user selected a cell in row: SelectedRow = row (0 for the heading
+// row, which names no unit). The weapons are not read here: CurrentWeapons
+// follows the unit the unit data window shows, and another cell of the row
+// it shows must not drop a weapon picked but not yet retained.
 void SelectGridRow(const GameFileSlots& fileSlots, UnitGridState& grid, int row);
 
 // The side selector changed to newSide: the rows go into the side they were

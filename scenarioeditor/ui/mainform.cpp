@@ -19,6 +19,8 @@
 #include <QUrl>
 
 #include "forms/handlers.h"
+#include "forms/naming.h"
+#include "gamefile/fileio.h"
 #include "scenarioeditor/ui/pathtext.h"
 #include "forms/messages.h"
 #include "forms/waitcursor.h"
@@ -42,6 +44,9 @@ constexpr const char* HelpNotOpenedFormat = "Could not open the help file %1";
 constexpr const char* HelpCaption = "Error";
 constexpr const char* CountryDataTitle = "Open CCF";
 constexpr const char* CountryDataFilter = "Text/KXEd (*.txt,*.kxe)| *.txt;*.kxe||All Files *.*|*.*";
+constexpr const char* OobFilesTitle = "Open Any MOB File";
+// The OOB files have no extension: a filter left by another command would hide them.
+constexpr const char* OobFilesFilter = "All Files (*.*)|*.*";
 constexpr int FirstSide = 0;
 
 // Where the controls stand; the window keeps a fixed layout.
@@ -92,13 +97,13 @@ const std::array<MenuEntry, 32> MenuTable = {{
     {"Files", "Load Comment File", "LoadCommentFile1", nullptr},
     {"Files", "Save Comment File", "SaveCommentFile1", nullptr},
     {"Files", nullptr, nullptr, nullptr},
-    {"Files", "Locate OOB Files", "LocateMOBFiles1", nullptr},
+    {"Files", "Locate OOB Files", "LocateMOBFiles1", &TForm1::LocateMOBFiles1Click},
     {"Files", nullptr, nullptr, nullptr},
     {"Files", "Paste CSV Unit File", "LoadCSVUnitFile1", nullptr},
     {"Files", "Save CSV Unit File", "SaveCSVUnitFile1", nullptr},
     {"Files", nullptr, nullptr, nullptr},
     {"Files", "Exit QrlEd", "ExitQrlEd1", &TForm1::ExitQrlEd1Click},
-    {"Tools", "Edit Unit Data", "EditUnitData1", nullptr},
+    {"Tools", "Edit Unit Data", "EditUnitData1", &TForm1::AmmoBtnClick},
     {"Tools", "Edit Game Data", "EditGameData1", nullptr},
     {"Tools", "Position/Property Editor", "Position1", nullptr},
     {"Tools", nullptr, nullptr, nullptr},
@@ -197,11 +202,10 @@ void TForm1::BuildGridArea(QWidget* central) {
     if (checked) SideRGClick();
   });
 
-  // The unit data window comes with a later version: its button stays disabled.
   AmmoBtn = new QPushButton("Unit Data", central);
-  AmmoBtn->setObjectName("AmmoBtn");
+  forms::NameControl(AmmoBtn, "AmmoBtn", "Unit Data");
   AmmoBtn->setGeometry(AmmoBtnRect);
-  AmmoBtn->setEnabled(false);
+  forms::Connect(AmmoBtn, &QPushButton::clicked, this, [this] { AmmoBtnClick(); });
 }
 
 void TForm1::BuildRollControls(QWidget* central) {
@@ -437,6 +441,22 @@ void TForm1::SaveMapFile1Click() {
 
 void TForm1::ExitQrlEd1Click() { close(); }
 
+void TForm1::LocateMOBFiles1Click() {
+  OpenDialog1.SetTitle(OobFilesTitle);
+  OpenDialog1.SetFilter(OobFilesFilter);
+  OpenDialog1.SetInitialDir(PathText(Session.Document.OobDir));
+  if (!OpenDialog1.Execute()) return;
+  // The names are read again only at the next load.
+  Session.Document.OobDir = FolderOf(PathBytes(OpenDialog1.FileName()));
+}
+
+void TForm1::AmmoBtnClick() {
+  if (!Peers.AmmoForm) return;
+  Peers.AmmoForm->show();
+  Peers.AmmoForm->raise();
+  Peers.AmmoForm->activateWindow();
+}
+
 void TForm1::LoadCountryData1Click() {
   ShowGrid();
   OpenDialog1.SetTitle(CountryDataTitle);
@@ -485,6 +505,8 @@ void TForm1::SideRGClick() {
 
 void TForm1::InfoStringGridSelectCell(int, int row, bool&) {
   scen::SelectGridRow(Session.Document.Slots, Session.Grid, row);
+  // The visible unit data window follows the selection when it names another unit.
+  if (Peers.AmmoForm && Peers.AmmoForm->isVisible()) Peers.AmmoForm->FormActivate();
 }
 
 void TForm1::Roll(RollKind roll) {

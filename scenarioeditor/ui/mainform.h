@@ -82,6 +82,8 @@ class TForm1 : public QMainWindow, public forms::FormBase {
   void SaveQRLSaveScn1Click();
   void SaveMapFile1Click();
   void ExitQrlEd1Click();
+  void LocateMOBFiles1Click();
+  void AmmoBtnClick();
   void LoadCountryData1Click();
   void SelectCountryData1Click();
   void About1Click();

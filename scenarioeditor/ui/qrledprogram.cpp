@@ -29,14 +29,15 @@ QrlEdWindows BuildQrlEd(forms::Program& program, scen::EditorSession& session, s
   QrlEdWindows w;
   w.Form1 = &program.CreateForm<TForm1>(session, dice, startUp);
   w.Form1->SetHelpFile(PathText(session.Document.ProgramDir + std::string(HelpFileName)));
-  w.WeaponsForm = &program.CreateForm<TWeaponsForm>();
+  w.WeaponsForm = &program.CreateForm<TWeaponsForm>(session);
   w.CommentForm = &program.CreateForm<TCommentForm>();
   w.DiceStatForm = &program.CreateForm<TDiceStatForm>(dice, *w.Form1);
   w.FileForm = &program.CreateForm<TFileForm>();
   w.PositionForm = &program.CreateForm<TPositionForm>();
   w.SummaryForm = &program.CreateForm<TSummaryForm>();
   w.TurnsForm = &program.CreateForm<TTurnsForm>();
-  w.AmmoForm = &program.CreateForm<TAmmoForm>();
+  w.AmmoForm = &program.CreateForm<TAmmoForm>(session, *w.Form1, *w.WeaponsForm);
+  w.WeaponsForm->SetAmmoForm(w.AmmoForm);
   w.DumpForm = &program.CreateForm<TDumpForm>();
   w.HexForm = &program.CreateForm<THexForm>();
   w.Form1->SetPeers({w.FileForm, w.DiceStatForm, w.AmmoForm});

@@ -274,6 +274,9 @@ TEST_F(ScenarioDocumentTest, LoadCommandFillsTheFirstSideAndClassifiesItsLeaders
   f.Unit(1, 0)[167] = 81;
   Session.Grid.SelectedRow = 7;
   Session.Random.Seed(uint64_t(1) << 40);
+  Doc.OobDir = Folder;
+  Put("OOB70", Bytes{});
+  Put("OOB81", Bytes{});
   LoadOutcome outcome = LoadGame(Session, Put("scen001.dat", f.Build()));
   EXPECT_TRUE(outcome.Loaded);
   EXPECT_TRUE(Doc.NewFileLoaded);

@@ -238,23 +238,21 @@ TEST(UnitGridTest, ClassifyLeadersTakesTheRowsOfTheFilledSide) {
   EXPECT_EQ(l.Grid.LeaderClass[0], 'I');
 }
 
-TEST(UnitGridTest, SelectionReadsTheWeaponsOfItsUnit) {
+// The weapons follow the unit data window's unit, not the selection: another
+// cell of the row it shows must not drop a weapon picked but not retained.
+TEST(UnitGridTest, SelectionNamesItsRowAndLeavesTheWeapons) {
   ScenarioFixture f;
   f.PutUnit(1, 0, "A");
   f.PutUnit(1, 2, "C");
-  uint8_t* c = f.Unit(1, 2);
-  c[219] = 5;
-  c[220] = 250;
-  c[221] = 0;
-  c[222] = 17;
+  f.Unit(1, 2)[219] = 5;
   Loaded l(f);
   FillUnitGrid(l.Slots, l.Grid, 1);
+  l.Grid.CurrentWeapons = {9, 8, 7, 6};
   SelectGridRow(l.Slots, l.Grid, 3);
   EXPECT_EQ(l.Grid.SelectedRow, 3);
-  EXPECT_EQ(l.Grid.CurrentWeapons, (std::array<int16_t, 4>{5, 250, 0, 17}));
   SelectGridRow(l.Slots, l.Grid, 0);  // the heading row names no unit
   EXPECT_EQ(l.Grid.SelectedRow, 0);
-  EXPECT_EQ(l.Grid.CurrentWeapons, (std::array<int16_t, 4>{5, 250, 0, 17}));
+  EXPECT_EQ(l.Grid.CurrentWeapons, (std::array<int16_t, 4>{9, 8, 7, 6}));
 }
 
 TEST(UnitGridTest, EveryFillClampsTheSelectedRow) {

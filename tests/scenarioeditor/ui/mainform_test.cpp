@@ -65,6 +65,7 @@ size_t DifferingBytes(const std::vector<Bytes>& a, const std::vector<Bytes>& b) 
 class MainFormTest : public ::testing::Test {
  protected:
   std::string Folder = qrl::test::MakeTempFolder("mainform");
+  bool OobFilesPut = PutOobFiles(Folder);
   std::string LoadedPath = Put(Folder, "Scen012.DAT", TwoSides().Build("KXQRL_SAVE_V101"));
 };
 
@@ -280,16 +281,16 @@ TEST_F(MainFormTest, TheMenuBarHoldsEveryCommandInOrderAndOnlyTheBuiltOnesAreEna
   const std::vector<std::string> expected = {
       "[Files]",
       "Load QRL Scen/Save File +", "Save QRL Scen/Save File +", "-", "Save Map File +", "-",
-      "Load Comment File", "Save Comment File", "-", "Locate OOB Files", "-",
+      "Load Comment File", "Save Comment File", "-", "Locate OOB Files +", "-",
       "Paste CSV Unit File", "Save CSV Unit File", "-", "Exit QrlEd +",
       "[Tools]",
-      "Edit Unit Data", "Edit Game Data", "Position/Property Editor", "-",
+      "Edit Unit Data +", "Edit Game Data", "Position/Property Editor", "-",
       "Load Country Data +", "Select Country Data +", "-", "Edit Comment File", "-",
       "View Battle Summary", "-", "Dump File", "Hex Editor", "-", "Print Info", "Print Ammo",
       "[Help]",
       "About +", "Help +"};
   EXPECT_EQ(items, expected);
-  EXPECT_FALSE(rig.Form1().AmmoBtn->isEnabled());
+  EXPECT_TRUE(rig.Form1().AmmoBtn->isEnabled());
   EXPECT_EQ(rig.Form1().AmmoBtn->text(), "Unit Data");
 }
 
@@ -344,16 +345,11 @@ TEST_F(MainFormTest, TheSplashComesOnTheFirstActivationOnlyAndEachWayOfStartingW
 }
 
 TEST_F(MainFormTest, SelectingACellNamesItsRowAndTheHeadingRowReadsNoRecord) {
-  ScenarioFixture f = TwoSides();
-  const uint8_t weapons[] = {12, 40, 0, 7};
-  std::memcpy(f.Unit(0, 1) + 219, weapons, 4);
-  QrlEdRig rig(StartUpIn(Folder, Put(Folder, "SCEN002.DAT", f.Build())));
+  QrlEdRig rig(StartUpIn(Folder, Put(Folder, "SCEN002.DAT", TwoSides().Build())));
   ASSERT_TRUE(rig.Form1().InfoStringGrid->SetCurrentCell(2, 2));
   EXPECT_EQ(rig.Session.Grid.SelectedRow, 2);
-  EXPECT_EQ(rig.Session.Grid.CurrentWeapons, (std::array<int16_t, 4>{12, 40, 0, 7}));
   ASSERT_TRUE(rig.Form1().InfoStringGrid->SetCurrentCell(2, 0));
   EXPECT_EQ(rig.Session.Grid.SelectedRow, 0);
-  EXPECT_EQ(rig.Session.Grid.CurrentWeapons, (std::array<int16_t, 4>{12, 40, 0, 7}));
 }
 
 TEST_F(MainFormTest, AboutHelpAndExit) {

@@ -175,12 +175,36 @@ inline std::string Put(const std::string& folder, const std::string& name, const
   return folder + name;
 }
 
+// Every load reads the weapon names of both sides from the OOB folder (the
+// program's folder at start) and warns about each file it cannot open. These
+// are the files of the nation codes the fixtures use, and of code 0, which a
+// load finds before any file was read; each names its weapons "W<i>".
+inline bool PutOobFiles(const std::string& folder) {
+  Bytes names(15 * 250, 0);
+  for (int i = 1; i < 250; ++i) {
+    const std::string name = "W" + std::to_string(i);
+    std::copy(name.begin(), name.end(), names.begin() + 15 * i);
+  }
+  for (const char* file : {"OOB00", "OOB12", "OOB70", "OOB81"}) qrl::test::WriteFile(folder + file, names);
+  return true;
+}
+
 inline Bytes ReadBytes(const std::string& path) { return ReadWholeFile(path).value_or(Bytes{}); }
 
 inline std::vector<forms::ShownBox> Boxes(std::initializer_list<std::pair<const char*, const char*>> boxes,
                                           forms::BoxKind kind = forms::BoxKind::Message) {
   std::vector<forms::ShownBox> result;
   for (const auto& [text, caption] : boxes) result.push_back({kind, text, caption});
+  return result;
+}
+
+// The warnings of a load that found no OOB file for these numbers in folder.
+inline std::vector<forms::ShownBox> OobWarnings(const std::string& folder, std::initializer_list<const char*> files) {
+  std::vector<forms::ShownBox> result;
+  for (const char* file : files)
+    result.push_back({forms::BoxKind::Message,
+                      "Could not open " + QString::fromStdString(folder) + file + ". Weapons names not available",
+                      "Warning"});
   return result;
 }
 

@@ -31,6 +31,7 @@ std::vector<Cells> RolledColumns(QrlEdRig& rig) {
 class RollTest : public ::testing::Test {
  protected:
   std::string Folder = qrl::test::MakeTempFolder("rolls");
+  bool OobFilesPut = PutOobFiles(Folder);
   std::string Path = Put(Folder, "SCEN001.DAT", TwoSides().Build());
   QrlEdRig Rig{StartUpIn(Folder, Path)};
 };
