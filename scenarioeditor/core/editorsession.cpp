@@ -6,6 +6,7 @@ inline constexpr int FirstSide = 0;
 
 LoadOutcome LoadGame(EditorSession& session, const std::optional<std::string>& chosenPath) {
   ScenarioDocument& doc = session.Document;
+  session.Changes.Note();  // first, so that a load that stops half-way still counts
   doc.GameKind = CurrentGameKind;
   LoadOutcome outcome;
   if (chosenPath) {

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "gamefile/randomsource.h"
+#include "scenarioeditor/core/recordchanges.h"
 #include "scenarioeditor/core/scenariodocument.h"
 #include "scenarioeditor/core/unitgrid.h"
 
@@ -15,6 +16,9 @@ struct EditorSession {
   ScenarioDocument Document;
   UnitGridState Grid;
   RandomSource Random;
+  // Noted by every load and side switch and by each window's store into the
+  // records; the record-editing windows reload on activation when it moved.
+  RecordChanges Changes;
 };
 
 // The load command once the window knows the file: chosenPath is what the
@@ -22,7 +26,7 @@ struct EditorSession {
 // open-file window was cancelled. Marks the load command used, prepares the
 // grid and reads the file (only with a path), then fills the grid for the
 // first side from whatever the document now holds, classifies its leaders
-// and sets NewFileLoaded. The window shows the boxes, selects the first side,
+// and sets NewFileLoaded; notes a change. The window shows the boxes, selects the first side,
 // loads the weapon names, and closes itself when the outcome is Protected.
 LoadOutcome LoadGame(EditorSession& session, const std::optional<std::string>& chosenPath);
 
