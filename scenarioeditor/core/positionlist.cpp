@@ -33,13 +33,18 @@ void WriteHeadings(CellTable& cells) {
   for (int col = 0; col < PositionColumnCount; ++col) cells.SetCell(col, 0, Ascii(PositionHeadings[size_t(col)]));
 }
 
+// X and Y of a present position record, signed.
+void ShowXY(CellTable& cells, int row, std::span<const uint8_t> position) {
+  cells.SetCell(PosXColumn, row, QString::number(ReadLe16Signed(position.data() + Position::X)));
+  cells.SetCell(PosYColumn, row, QString::number(ReadLe16Signed(position.data() + Position::Y)));
+}
+
 void FillPositionCells(CellTable& cells, int row, std::span<const uint8_t> position) {
   if (position.empty()) {
     for (int col : {PosXColumn, PosYColumn, PosHiddenColumn}) cells.SetCell(col, row, Ascii(AbsentRecordText));
     return;
   }
-  cells.SetCell(PosXColumn, row, QString::number(ReadLe16Signed(position.data() + Position::X)));
-  cells.SetCell(PosYColumn, row, QString::number(ReadLe16Signed(position.data() + Position::Y)));
+  ShowXY(cells, row, position);
   cells.SetCell(PosHiddenColumn, row, QString::number(position[Position::Hidden]));
 }
 
@@ -76,6 +81,21 @@ void SetMark(PositionList& list, int r, bool on) {
 
 bool HasPosition(const PositionList& list, const GameFileSlots& fileSlots, int r) {
   return !OwnPositionRecord(fileSlots, list.Side, UnitOfRow(list, r)).empty();
+}
+
+// Runs action(r, position record) for every row whose unit has a position
+// record, in list order; true when rows without one were skipped.
+template <class Slots, class RowAction>
+bool ForRowsWithPosition(const PositionList& list, Slots& fileSlots, RowAction action) {
+  bool skipped = false;
+  for (int r = 0; r < list.Rows; ++r) {
+    const auto position = OwnPositionRecord(fileSlots, list.Side, UnitOfRow(list, r));
+    if (position.empty())
+      skipped = true;
+    else
+      action(r, position);
+  }
+  return skipped;
 }
 
 // One candidate of a drop: the side of each offset, then the offsets, drawn in that order.
@@ -125,17 +145,11 @@ void ToggleRowSelection(PositionList& list, int row) {
 
 bool SelectInBox(PositionList& list, const GameFileSlots& fileSlots, const RubberBox& box) {
   if (!box.BoxDrawn) return false;
-  bool skipped = false;
-  for (int r = 0; r < list.Rows; ++r) {
-    if (!HasPosition(list, fileSlots, r)) {
-      skipped = true;
-      continue;
-    }
+  return ForRowsWithPosition(list, fileSlots, [&](int r, std::span<const uint8_t>) {
     const int32_t x = ParseCell(list.Cells.Cell(PosXColumn, r + 1));
     const int32_t y = ParseCell(list.Cells.Cell(PosYColumn, r + 1));
     if (InsideBox(box, x, y) && !RowMarked(list, r)) SetMark(list, r, true);
-  }
-  return skipped;
+  });
 }
 
 void UnselectAll(PositionList& list) {
@@ -205,33 +219,17 @@ bool DropSelected(PositionList& list, const GameFileSlots& fileSlots, const Drop
 }
 
 bool ResetPositions(PositionList& list, const GameFileSlots& fileSlots) {
-  bool skipped = false;
-  for (int r = 0; r < list.Rows; ++r) {
-    const auto position = OwnPositionRecord(fileSlots, list.Side, UnitOfRow(list, r));
-    if (position.empty()) {
-      skipped = true;
-      continue;
-    }
-    list.Cells.SetCell(PosXColumn, r + 1, QString::number(ReadLe16Signed(position.data() + Position::X)));
-    list.Cells.SetCell(PosYColumn, r + 1, QString::number(ReadLe16Signed(position.data() + Position::Y)));
-  }
-  return skipped;
+  return ForRowsWithPosition(list, fileSlots,
+                             [&](int r, std::span<const uint8_t> position) { ShowXY(list.Cells, r + 1, position); });
 }
 
 bool RetainPositions(const PositionList& list, GameFileSlots& fileSlots) {
-  bool skipped = false;
-  for (int r = 0; r < list.Rows; ++r) {
-    const auto position = OwnPositionRecord(fileSlots, list.Side, UnitOfRow(list, r));
-    if (position.empty()) {
-      skipped = true;
-      continue;
-    }
+  return ForRowsWithPosition(list, fileSlots, [&](int r, std::span<uint8_t> position) {
     const int row = r + 1;
     SetFieldLe16(position, Position::X, uint16_t(ParseCell(list.Cells.Cell(PosXColumn, row))));
     SetFieldLe16(position, Position::Y, uint16_t(ParseCell(list.Cells.Cell(PosYColumn, row))));
     SetFieldByte(position, Position::Hidden, ParseCell(list.Cells.Cell(PosHiddenColumn, row)) != 0 ? 1 : 0);
-  }
-  return skipped;
+  });
 }
 
 SetOutcome SetSelectedProperty(PositionList& list, GameFileSlots& fileSlots, const CellTable& mainCells,

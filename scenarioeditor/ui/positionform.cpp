@@ -142,6 +142,11 @@ void TPositionForm::BuildControls() {
     e->setGeometry(x, y, EditWidth, RowHeight);
     return e;
   };
+  auto bevel = [this](int y) {
+    auto* b = new QFrame(this);
+    b->setFrameShape(QFrame::HLine);
+    b->setGeometry(PanelLeft, y, PanelWidth, 2);
+  };
   auto button = [this](const ButtonSpec& spec, int x, int y, int width) {
     auto* b = new QPushButton(spec.Caption, this);
     forms::NameControl(b, spec.Name, spec.Caption);
@@ -180,9 +185,7 @@ void TPositionForm::BuildControls() {
   top += RowStep;
   UnselectBtn = button(UnselectSpec, PanelLeft, top, halfWidth);
   top += RowStep + Margin;
-  auto* bevel = new QFrame(this);
-  bevel->setFrameShape(QFrame::HLine);
-  bevel->setGeometry(PanelLeft, top, PanelWidth, 2);
+  bevel(top);
   top += Margin;
 
   label("Properties", PanelLeft, top, PanelWidth);
@@ -206,9 +209,7 @@ void TPositionForm::BuildControls() {
   top += RowStep;
   SetBtn = button(SetSpec, PanelLeft, top, halfWidth);
   top += RowStep + Margin;
-  auto* lowerBevel = new QFrame(this);
-  lowerBevel->setFrameShape(QFrame::HLine);
-  lowerBevel->setGeometry(PanelLeft, top, PanelWidth, 2);
+  bevel(top);
 
   forms::Connect(DropBtn, &QPushButton::clicked, this, [this] { DropBtnClick(); });
   forms::Connect(ResetBtn, &QPushButton::clicked, this, [this] { ResetBtnClick(); });

@@ -118,6 +118,13 @@ TEST_F(RecordWindowsTest, ClicksOnTheUnitCellToggleTheMarkAndAHeadingReleaseSort
   Open("Position1");
   ClickListCell(scen::PosLabelColumn, 3);
   EXPECT_EQ(ListCell(scen::PosLabelColumn, 3), "B12*");
+  {  // the marked row carries a red strip at the right of its " Unit" cell
+    forms::StringGrid& grid = *Position().PositionGrid;
+    const QImage shot = grid.viewport()->grab().toImage();
+    const QRect marked = grid.CellRect(scen::PosLabelColumn, 3), unmarked = grid.CellRect(scen::PosLabelColumn, 2);
+    EXPECT_EQ(shot.pixel(marked.left() + 40 - 5, marked.center().y()), qRgb(255, 0, 0));
+    EXPECT_NE(shot.pixel(unmarked.left() + 40 - 5, unmarked.center().y()), qRgb(255, 0, 0));
+  }
   ClickListCell(scen::PosLabelColumn, 3);  // the current cell again
   EXPECT_EQ(ListCell(scen::PosLabelColumn, 3), "B12");
   ClickListCell(scen::PosLabelColumn, 2);
