@@ -152,6 +152,14 @@ TEST(GameDataTest, AbsentRecordsShowQuestionMarksAndAreNeitherParsedNorStored) {
   EXPECT_FALSE(ReadGameData(*shifted.Slots).PrestigePresent);
   EXPECT_FALSE(ReadGameData(*shifted.Slots).GameDataPresent);
 
+  ScenarioFixture shortPrestige = NumberedGameData();
+  shortPrestige.Sections[26] = {0x2C};
+  Loaded oneByte(shortPrestige);
+  GameDataTexts present = ReadGameData(*oneByte.Slots);
+  EXPECT_EQ(present.Prestige, "??");
+  EXPECT_TRUE(RetainGameData(*oneByte.Slots, present));
+  EXPECT_EQ(oneByte.Prestige(), Bytes({0x2C}));
+
   GameFileSlots empty;  // before any load
   EXPECT_EQ(ReadGameData(empty).Prestige, "??");
 }
