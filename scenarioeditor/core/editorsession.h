@@ -26,8 +26,9 @@ struct EditorSession {
 // open-file window was cancelled. Marks the load command used, prepares the
 // grid and reads the file (only with a path), then fills the grid for the
 // first side from whatever the document now holds, classifies its leaders
-// and sets NewFileLoaded; notes a change. The window shows the boxes, selects the first side,
-// loads the weapon names, and closes itself when the outcome is Protected.
+// and sets NewFileLoaded; notes a change for the record windows. The window
+// shows the boxes, selects the first side, loads the weapon names, and closes
+// itself when the outcome is Protected.
 LoadOutcome LoadGame(EditorSession& session, const std::optional<std::string>& chosenPath);
 
 // The whole-file save up to its dialog: the refusal box, or nullopt after the

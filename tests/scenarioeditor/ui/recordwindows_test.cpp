@@ -62,7 +62,7 @@ class RecordWindowsTest : public ::testing::Test {
     QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, grid.CellRect(col, row).center());
   }
   void Drag(QPoint from, QPoint to) {
-    QWidget* image = reinterpret_cast<QWidget*>(Position().PositionImage);
+    QWidget* image = Position().findChild<QWidget*>("PositionImage");
     QTest::mousePress(image, Qt::LeftButton, {}, from);
     QTest::mouseMove(image, to);
     QTest::mouseRelease(image, Qt::LeftButton, {}, to);
