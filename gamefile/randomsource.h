@@ -26,6 +26,13 @@ class RandomSource {
     return int32_t(int64_t(next_random31()) % int64_t(n));
   }
 
+  // The same rule for a bound that needs 64 bits (a range of two 32-bit
+  // limits, max - min + 1).
+  int64_t RandomBelowWide(int64_t n) {
+    if (n == 0) return 0;
+    return int64_t(next_random31()) % n;
+  }
+
   void Seed(uint64_t seed) { RandomState = seed; }
 };
 

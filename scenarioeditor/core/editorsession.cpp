@@ -6,6 +6,7 @@ inline constexpr int FirstSide = 0;
 
 LoadOutcome LoadGame(EditorSession& session, const std::optional<std::string>& chosenPath) {
   ScenarioDocument& doc = session.Document;
+  doc.Changes.Note();  // first, so that a load that stops half-way still counts
   doc.GameKind = CurrentGameKind;
   LoadOutcome outcome;
   if (chosenPath) {
@@ -25,10 +26,10 @@ std::optional<BoxMessage> PrepareWholeFileSave(EditorSession& session) {
   try {
     StoreUnitGrid(session.Document.Slots, session.Grid);
   } catch (...) {
-    NoteStore(session.Grid.Changes);  // the rows before the bad cell were stored
+    session.Document.Changes.Note();  // the rows before the bad cell were stored
     throw;
   }
-  NoteStore(session.Grid.Changes);
+  session.Document.Changes.Note();
   return std::nullopt;
 }
 

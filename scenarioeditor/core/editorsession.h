@@ -26,10 +26,10 @@ struct EditorSession {
 // open-file window was cancelled. Marks the load command used, prepares the
 // grid and reads the file (only with a path), then fills the grid for the
 // first side from whatever the document now holds, classifies its leaders,
-// sets NewFileLoaded and reads the weapon names of both sides with the OOB
-// numbers the fill found (their boxes follow the load's own). The window
-// shows the boxes, selects the first side, and closes itself when the
-// outcome is Protected.
+// sets NewFileLoaded, notes a change for the record windows and reads the
+// weapon names of both sides with the OOB numbers the fill found (their
+// boxes follow the load's own). The window shows the boxes, selects the
+// first side, and closes itself when the outcome is Protected.
 LoadOutcome LoadGame(EditorSession& session, const std::optional<std::string>& chosenPath);
 
 // The whole-file save up to its dialog: the refusal box, or nullopt after the

@@ -14,6 +14,7 @@
 
 #include "gamefile/gamefileslots.h"
 #include "gamefile/mapsections.h"
+#include "scenarioeditor/core/recordchanges.h"
 
 namespace qrl::scen {
 
@@ -85,6 +86,10 @@ struct ScenarioDocument {
   std::string FileLabel{InitialFileLabel};
   bool OpenedFromCommandLine = false;  // set only while a command-line file loads
   bool NewFileLoaded = false;          // set by every load; the position window takes and clears it
+  // Noted by every load, side switch and grid fill from the records, and by
+  // each window's store into the records: the record-editing windows reload
+  // on activation when it moved since their last reload.
+  RecordChanges Changes;
   bool EverLoaded = false;             // a file has opened, passed the magic test and been read
   // The first slot whose record was not read whole: the slot at which the
   // 5,000,000-byte limit stopped the reading, or 100 when the file holds more

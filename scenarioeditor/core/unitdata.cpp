@@ -113,7 +113,7 @@ bool UnitDataNeedsReload(const EditorSession& session) {
   if (!UnitRowSelected(session)) return false;
   const UnitDataState& state = session.UnitData;
   const bool otherUnit = state.LoadedUnit != session.Grid.SelectedRow - 1 || state.UnitDataSide != session.Grid.FilledSide;
-  return otherUnit || state.Mark.Stale(session.Grid.Changes);
+  return otherUnit || state.Mark.Stale(session.Document.Changes);
 }
 
 bool ReloadUnitData(EditorSession& session, const UnitRowTexts& row, UnitDataValues& values) {
@@ -144,7 +144,7 @@ bool ReloadUnitData(EditorSession& session, const UnitRowTexts& row, UnitDataVal
   }
   const int rank = FieldByteOrZero(leader, RecordLayout::Leader::Rank);
   values.RankIndex = rank >= 1 && rank <= RankCount ? rank - 1 : NoRank;
-  state.Mark.Reloaded(grid.Changes);
+  state.Mark.Reloaded(session.Document.Changes);
   return true;
 }
 
@@ -183,10 +183,10 @@ void RetainUnitData(EditorSession& session, const UnitDataValues& values) {
   try {
     WriteUnitData(session, values, unit, leader);
   } catch (...) {
-    NoteStore(session.Grid.Changes, state.Mark);  // what was written before the bad value stays
+    state.Mark.StoredOwn(session.Document.Changes);  // what was written before the bad value stays
     throw;
   }
-  NoteStore(session.Grid.Changes, state.Mark);
+  state.Mark.StoredOwn(session.Document.Changes);
 }
 
 UnitCopy CopyUnitData(const EditorSession& session, const UnitDataValues& values) {

@@ -5,7 +5,7 @@
 //
 // The window reloads when it is shown, and on activation or a main-grid
 // selection only when the selected row names another unit or the session
-// changed since (changecount.h); values typed or pasted but not retained
+// changed since (recordchanges.h); values typed or pasted but not retained
 // survive a visit to another window. Retain writes into the unit the window
 // loaded last, whatever the grid shows now.
 //
@@ -18,7 +18,7 @@
 #include <optional>
 #include <string_view>
 
-#include "scenarioeditor/core/changecount.h"
+#include "scenarioeditor/core/recordchanges.h"
 #include "scenarioeditor/core/recordlayout.h"
 
 namespace qrl::scen {

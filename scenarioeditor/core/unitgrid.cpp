@@ -110,7 +110,6 @@ void FillUnitGrid(const GameFileSlots& fileSlots, UnitGridState& grid, int side)
   for (int k = 0; k < count; ++k) FillRow(fileSlots, grid, side, k, labels);
   grid.FilledSide = side;
   grid.SelectedRow = std::clamp(grid.SelectedRow, 0, count);
-  grid.Changes.Bump();
 }
 
 void StoreUnitGrid(GameFileSlots& fileSlots, const UnitGridState& grid) {

@@ -12,7 +12,6 @@
 #include "gamefile/gamefileslots.h"
 #include "gamefile/randomsource.h"
 #include "scenarioeditor/core/celltable.h"
-#include "scenarioeditor/core/changecount.h"
 #include "scenarioeditor/core/recordlayout.h"
 
 namespace qrl::scen {
@@ -74,9 +73,6 @@ struct UnitGridState {
   // The side whose records the rows of Cells came from; every store goes
   // there, whatever the side selector shows. NoSide before the first fill.
   int FilledSide = NoSide;
-  // What makes the record windows reload on activation (changecount.h):
-  // every fill bumps it, and every store of a window into the records.
-  ChangeCount Changes;
 };
 
 // Labels of the grid's column 1: each distinct formation number gets a

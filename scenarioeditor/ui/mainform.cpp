@@ -28,6 +28,9 @@
 #include "scenarioeditor/ui/dicestatform.h"
 #include "scenarioeditor/ui/fileform.h"
 #include "scenarioeditor/ui/gridcells.h"
+#include "scenarioeditor/ui/positionform.h"
+#include "scenarioeditor/ui/summaryform.h"
+#include "scenarioeditor/ui/turnsform.h"
 
 namespace qrl::scenui {
 
@@ -104,15 +107,15 @@ const std::array<MenuEntry, 32> MenuTable = {{
     {"Files", nullptr, nullptr, nullptr},
     {"Files", "Exit QrlEd", "ExitQrlEd1", &TForm1::ExitQrlEd1Click},
     {"Tools", "Edit Unit Data", "EditUnitData1", &TForm1::AmmoBtnClick},
-    {"Tools", "Edit Game Data", "EditGameData1", nullptr},
-    {"Tools", "Position/Property Editor", "Position1", nullptr},
+    {"Tools", "Edit Game Data", "EditGameData1", &TForm1::EditGameData1Click},
+    {"Tools", "Position/Property Editor", "Position1", &TForm1::Position1Click},
     {"Tools", nullptr, nullptr, nullptr},
     {"Tools", "Load Country Data", "LoadCountryData1", &TForm1::LoadCountryData1Click},
     {"Tools", "Select Country Data", "SelectCountryData1", &TForm1::SelectCountryData1Click},
     {"Tools", nullptr, nullptr, nullptr},
     {"Tools", "Edit Comment File", "EditCommentFile1", nullptr},
     {"Tools", nullptr, nullptr, nullptr},
-    {"Tools", "View Battle Summary", "ViewBattleSummary1", nullptr},
+    {"Tools", "View Battle Summary", "ViewBattleSummary1", &TForm1::ViewBattleSummary1Click},
     {"Tools", nullptr, nullptr, nullptr},
     {"Tools", "Dump File", "DumpFile1", nullptr},
     {"Tools", "Hex Editor", "HexEditor1", nullptr},
@@ -130,6 +133,14 @@ constexpr std::array<void (TForm1::*)(), scen::RollCount> RollHandlers = {
 
 QString Utf8(const std::string& text) { return QString::fromStdString(text); }
 QString ViewText(std::string_view text) { return scen::TableText(text); }
+
+// Shows a modeless window of the program and makes it the active one.
+void ShowWindow(QWidget* window) {
+  if (!window) return;
+  window->show();
+  window->raise();
+  window->activateWindow();
+}
 
 // Keeps a flag set for as long as a scope runs, whatever way it is left.
 class FlagWhile {
@@ -476,6 +487,12 @@ void TForm1::SelectCountryData1Click() {
   Peers.DiceStatForm->activateWindow();
 }
 
+void TForm1::EditGameData1Click() { ShowWindow(Peers.TurnsForm); }
+
+void TForm1::Position1Click() { ShowWindow(Peers.PositionForm); }
+
+void TForm1::ViewBattleSummary1Click() { ShowWindow(Peers.SummaryForm); }
+
 void TForm1::About1Click() {
   forms::ShowMessage(this, QString(AboutFirstLineFormat).arg(VersionText) + u'\n' + AboutSecondLine, AboutCaption);
 }
@@ -488,6 +505,7 @@ void TForm1::Help1Click() {
 
 void TForm1::SideRGClick() {
   const int side = SideIndex();
+  Session.Document.Changes.Note();  // the rows are stored and refilled: record windows reload
   // The selector always names the side the rows on screen belong to: a store
   // that fails on a bad cell leaves the old side's rows, so it goes back too.
   auto showFilledSide = [this] {

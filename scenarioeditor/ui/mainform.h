@@ -32,6 +32,9 @@ namespace qrl::scenui {
 class TAmmoForm;
 class TDiceStatForm;
 class TFileForm;
+class TPositionForm;
+class TSummaryForm;
+class TTurnsForm;
 
 inline constexpr const char* VersionText = "0.050b";
 
@@ -48,6 +51,9 @@ struct MainFormPeers {
   TFileForm* FileForm = nullptr;
   TDiceStatForm* DiceStatForm = nullptr;
   TAmmoForm* AmmoForm = nullptr;
+  TPositionForm* PositionForm = nullptr;
+  TSummaryForm* SummaryForm = nullptr;
+  TTurnsForm* TurnsForm = nullptr;
 };
 
 class TForm1 : public QMainWindow, public forms::FormBase {
@@ -86,6 +92,9 @@ class TForm1 : public QMainWindow, public forms::FormBase {
   void AmmoBtnClick();
   void LoadCountryData1Click();
   void SelectCountryData1Click();
+  void EditGameData1Click();
+  void Position1Click();
+  void ViewBattleSummary1Click();
   void About1Click();
   void Help1Click();
 

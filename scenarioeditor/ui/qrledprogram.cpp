@@ -33,14 +33,14 @@ QrlEdWindows BuildQrlEd(forms::Program& program, scen::EditorSession& session, s
   w.CommentForm = &program.CreateForm<TCommentForm>();
   w.DiceStatForm = &program.CreateForm<TDiceStatForm>(dice, *w.Form1);
   w.FileForm = &program.CreateForm<TFileForm>();
-  w.PositionForm = &program.CreateForm<TPositionForm>();
-  w.SummaryForm = &program.CreateForm<TSummaryForm>();
-  w.TurnsForm = &program.CreateForm<TTurnsForm>();
+  w.PositionForm = &program.CreateForm<TPositionForm>(session, *w.Form1);
+  w.SummaryForm = &program.CreateForm<TSummaryForm>(session, *w.Form1);
+  w.TurnsForm = &program.CreateForm<TTurnsForm>(session);
   w.AmmoForm = &program.CreateForm<TAmmoForm>(session, *w.Form1, *w.WeaponsForm);
   w.WeaponsForm->SetAmmoForm(w.AmmoForm);
   w.DumpForm = &program.CreateForm<TDumpForm>();
   w.HexForm = &program.CreateForm<THexForm>();
-  w.Form1->SetPeers({w.FileForm, w.DiceStatForm, w.AmmoForm});
+  w.Form1->SetPeers({w.FileForm, w.DiceStatForm, w.AmmoForm, w.PositionForm, w.SummaryForm, w.TurnsForm});
   program.SetTitle(QString::fromLatin1(ProgramTitle.data(), qsizetype(ProgramTitle.size())));
   return w;
 }

@@ -314,13 +314,13 @@ TEST_F(UnitDataTest, TheWindowReloadsOnlyForAnotherUnitOrAChangeOfTheSession) {
   RetainUnitData(S, v);  // its own store
   EXPECT_FALSE(UnitDataNeedsReload(S));
   ReloadMark otherWindow;
-  otherWindow.Reloaded(S.Grid.Changes);
-  NoteStore(S.Grid.Changes, otherWindow);  // another window's store
+  otherWindow.Reloaded(S.Document.Changes);
+  otherWindow.StoredOwn(S.Document.Changes);  // another window's store
   EXPECT_TRUE(UnitDataNeedsReload(S));
-  EXPECT_FALSE(otherWindow.Stale(S.Grid.Changes));
+  EXPECT_FALSE(otherWindow.Stale(S.Document.Changes));
   v = Show(0, 2);
 
-  FillUnitGrid(S.Document.Slots, S.Grid, 0);  // a load, a CSV paste, a dump load: same side and row
+  S.Document.Changes.Note();  // a load, a CSV paste, a dump load: same side and row
   EXPECT_TRUE(UnitDataNeedsReload(S));
 }
 

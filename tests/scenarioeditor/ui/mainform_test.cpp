@@ -284,9 +284,9 @@ TEST_F(MainFormTest, TheMenuBarHoldsEveryCommandInOrderAndOnlyTheBuiltOnesAreEna
       "Load Comment File", "Save Comment File", "-", "Locate OOB Files +", "-",
       "Paste CSV Unit File", "Save CSV Unit File", "-", "Exit QrlEd +",
       "[Tools]",
-      "Edit Unit Data +", "Edit Game Data", "Position/Property Editor", "-",
+      "Edit Unit Data +", "Edit Game Data +", "Position/Property Editor +", "-",
       "Load Country Data +", "Select Country Data +", "-", "Edit Comment File", "-",
-      "View Battle Summary", "-", "Dump File", "Hex Editor", "-", "Print Info", "Print Ammo",
+      "View Battle Summary +", "-", "Dump File", "Hex Editor", "-", "Print Info", "Print Ammo",
       "[Help]",
       "About +", "Help +"};
   EXPECT_EQ(items, expected);
