@@ -12,6 +12,7 @@ LoadOutcome LoadGame(EditorSession& session, const std::optional<std::string>& c
     SetUpUnitGrid(session.Grid, session.Random);
     outcome = ReadSaveFile(doc, *chosenPath);
   }
+  doc.Changes.Note();
   FillUnitGrid(doc.Slots, session.Grid, FirstSide);
   ClassifyLeaders(session.Grid);
   doc.NewFileLoaded = true;
@@ -20,6 +21,7 @@ LoadOutcome LoadGame(EditorSession& session, const std::optional<std::string>& c
 
 std::optional<BoxMessage> PrepareWholeFileSave(EditorSession& session) {
   if (auto refusal = WholeFileSaveRefusal(session.Document)) return refusal;
+  session.Document.Changes.Note();
   StoreUnitGrid(session.Document.Slots, session.Grid);
   return std::nullopt;
 }

@@ -14,6 +14,7 @@
 
 #include "gamefile/gamefileslots.h"
 #include "gamefile/mapsections.h"
+#include "scenarioeditor/core/imagechanges.h"
 
 namespace qrl::scen {
 
@@ -91,6 +92,8 @@ struct ScenarioDocument {
   // than 99 records; 0 when the whole file was read. A whole-file save of
   // such a document would drop the unread records.
   int FirstUnreadSlot = 0;
+  // Noted by every load and every store into Slots.
+  ImageChanges Changes;
 
   bool Incomplete() const { return FirstUnreadSlot != 0; }
 };
