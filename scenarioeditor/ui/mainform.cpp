@@ -24,6 +24,8 @@
 #include "forms/waitcursor.h"
 #include "scenarioeditor/ui/ammoform.h"
 #include "scenarioeditor/ui/dicestatform.h"
+#include "scenarioeditor/ui/dumpform.h"
+#include "scenarioeditor/ui/hexform.h"
 #include "scenarioeditor/ui/fileform.h"
 #include "scenarioeditor/ui/gridcells.h"
 
@@ -109,8 +111,8 @@ const std::array<MenuEntry, 32> MenuTable = {{
     {"Tools", nullptr, nullptr, nullptr},
     {"Tools", "View Battle Summary", "ViewBattleSummary1", nullptr},
     {"Tools", nullptr, nullptr, nullptr},
-    {"Tools", "Dump File", "DumpFile1", nullptr},
-    {"Tools", "Hex Editor", "HexEditor1", nullptr},
+    {"Tools", "Dump File", "DumpFile1", &TForm1::DumpFile1Click},
+    {"Tools", "Hex Editor", "HexEditor1", &TForm1::HexEditor1Click},
     {"Tools", nullptr, nullptr, nullptr},
     {"Tools", "Print Info", "PrintInfoAs1", nullptr},
     {"Tools", "Print Ammo", "PrintAmmo1", nullptr},
@@ -122,6 +124,12 @@ const std::array<MenuEntry, 32> MenuTable = {{
 constexpr std::array<void (TForm1::*)(), scen::RollCount> RollHandlers = {
     &TForm1::ExpBtnClick, &TForm1::MorBtnClick, &TForm1::RalBtnClick, &TForm1::Sk1RollBtnClick,
     &TForm1::Sk2RollBtnClick};
+
+void ShowWindowOnTop(QWidget& window) {
+  window.show();
+  window.raise();
+  window.activateWindow();
+}
 
 QString Utf8(const std::string& text) { return QString::fromStdString(text); }
 QString ViewText(std::string_view text) { return scen::TableText(text); }
@@ -456,6 +464,14 @@ void TForm1::SelectCountryData1Click() {
   Peers.DiceStatForm->activateWindow();
 }
 
+void TForm1::DumpFile1Click() {
+  if (Peers.DumpForm) ShowWindowOnTop(*Peers.DumpForm);
+}
+
+void TForm1::HexEditor1Click() {
+  if (Peers.HexForm) ShowWindowOnTop(*Peers.HexForm);
+}
+
 void TForm1::About1Click() {
   forms::ShowMessage(this, QString(AboutFirstLineFormat).arg(VersionText) + u'\n' + AboutSecondLine, AboutCaption);
 }
@@ -466,8 +482,15 @@ void TForm1::Help1Click() {
     forms::ShowMessage(this, QString(HelpNotOpenedFormat).arg(HelpFile), HelpCaption);
 }
 
+void TForm1::FillUnitGrid() {
+  scen::FillUnitGrid(Session.Document.Slots, Session.Grid, SideIndex());
+  PushGridCells();
+  ShowSideNames();
+}
+
 void TForm1::SideRGClick() {
   const int side = SideIndex();
+  Session.Document.Changes.Note();  // the rows shown are stored into the records
   // The selector always names the side the rows on screen belong to: a store
   // that fails on a bad cell leaves the old side's rows, so it goes back too.
   auto showFilledSide = [this] {

@@ -31,7 +31,9 @@ namespace qrl::scenui {
 
 class TAmmoForm;
 class TDiceStatForm;
+class TDumpForm;
 class TFileForm;
+class THexForm;
 
 inline constexpr const char* VersionText = "0.050b";
 
@@ -48,6 +50,8 @@ struct MainFormPeers {
   TFileForm* FileForm = nullptr;
   TDiceStatForm* DiceStatForm = nullptr;
   TAmmoForm* AmmoForm = nullptr;
+  TDumpForm* DumpForm = nullptr;
+  THexForm* HexForm = nullptr;
 };
 
 class TForm1 : public QMainWindow, public forms::FormBase {
@@ -73,6 +77,10 @@ class TForm1 : public QMainWindow, public forms::FormBase {
   // The shown side: the side selector's item index.
   int SideIndex() const;
 
+  // The grid refilled from the records for the shown side, after another
+  // window changed the image (the dump loads).
+  void FillUnitGrid();
+
   void FormCreate(const QrlEdStartUp& startUp);
   void FormActivate() override;
   void FormClick();
@@ -84,6 +92,8 @@ class TForm1 : public QMainWindow, public forms::FormBase {
   void ExitQrlEd1Click();
   void LoadCountryData1Click();
   void SelectCountryData1Click();
+  void DumpFile1Click();
+  void HexEditor1Click();
   void About1Click();
   void Help1Click();
 

@@ -37,9 +37,9 @@ QrlEdWindows BuildQrlEd(forms::Program& program, scen::EditorSession& session, s
   w.SummaryForm = &program.CreateForm<TSummaryForm>();
   w.TurnsForm = &program.CreateForm<TTurnsForm>();
   w.AmmoForm = &program.CreateForm<TAmmoForm>();
-  w.DumpForm = &program.CreateForm<TDumpForm>();
-  w.HexForm = &program.CreateForm<THexForm>();
-  w.Form1->SetPeers({w.FileForm, w.DiceStatForm, w.AmmoForm});
+  w.DumpForm = &program.CreateForm<TDumpForm>(session.Document, *w.Form1);
+  w.HexForm = &program.CreateForm<THexForm>(session.Document);
+  w.Form1->SetPeers({w.FileForm, w.DiceStatForm, w.AmmoForm, w.DumpForm, w.HexForm});
   program.SetTitle(QString::fromLatin1(ProgramTitle.data(), qsizetype(ProgramTitle.size())));
   return w;
 }
