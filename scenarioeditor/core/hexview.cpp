@@ -40,16 +40,23 @@ int64_t SlotStart(const GameFileSlots& fileSlots, int slot) {
 }
 
 // The image position of byte `index` of the view (counted from its first
-// byte), or nullopt beyond the loaded image.
-std::optional<int64_t> ViewPosition(const GameFileSlots& fileSlots, const HexViewState& view, int64_t index) {
+// byte), or nullopt beyond an image of imageSize bytes.
+std::optional<int64_t> ViewPosition(const GameFileSlots& fileSlots, const HexViewState& view, int64_t imageSize,
+                                    int64_t index) {
   const int64_t position = SlotStart(fileSlots, view.HexSection) + view.HexOffset + index;
-  if (position < 0 || position >= LoadedImageSize(fileSlots)) return std::nullopt;
+  if (position < 0 || position >= imageSize) return std::nullopt;
   return position;
+}
+
+std::optional<int64_t> CellPosition(const GameFileSlots& fileSlots, const HexViewState& view, int64_t imageSize,
+                                    int col, int row) {
+  if (row < 1 || row >= HexRows || col < 1 || col > view.BytesPerLine) return std::nullopt;
+  return ViewPosition(fileSlots, view, imageSize, int64_t(row - 1) * view.BytesPerLine + (col - 1));
 }
 
 bool ScrollDown(const GameFileSlots& fileSlots, HexViewState& view, int lines) {
   const int64_t step = int64_t(lines) * view.BytesPerLine;
-  if (!ViewPosition(fileSlots, view, step)) return false;
+  if (!ViewPosition(fileSlots, view, LoadedImageSize(fileSlots), step)) return false;
   view.HexOffset += step;
   return true;
 }
@@ -102,13 +109,14 @@ int HexFontSizeOf(HexMode mode) { return mode == HexMode::Dec ? DecHexFontSize :
 CellTable FillHexGrid(const GameFileSlots& fileSlots, const HexViewState& view) {
   const int columns = HexColumnCount(view.BytesPerLine);
   const int64_t bytesPerLine = view.BytesPerLine;
+  const int64_t imageSize = LoadedImageSize(fileSlots);
   CellTable cells(columns, HexRows);
   for (int col = 1; col < columns; ++col) cells.SetCell(col, 0, UpperHex(col - 1, ColumnTitleDigits));
   for (int row = 1; row < HexRows; ++row) {
     const int64_t lineStart = view.HexOffset + (row - 1) * bytesPerLine;
     cells.SetCell(0, row, UpperHex(lineStart / bytesPerLine, LineTitleDigits));
     for (int col = 1; col < columns; ++col) {
-      if (auto position = HexCellPosition(fileSlots, view, col, row))
+      if (auto position = CellPosition(fileSlots, view, imageSize, col, row))
         cells.SetCell(col, row, ByteText(view.Mode, fileSlots.GameFileBuf[size_t(*position)]));
     }
   }
@@ -116,8 +124,7 @@ CellTable FillHexGrid(const GameFileSlots& fileSlots, const HexViewState& view) 
 }
 
 std::optional<int64_t> HexCellPosition(const GameFileSlots& fileSlots, const HexViewState& view, int col, int row) {
-  if (row < 1 || row >= HexRows || col < 1 || col > view.BytesPerLine) return std::nullopt;
-  return ViewPosition(fileSlots, view, int64_t(row - 1) * view.BytesPerLine + (col - 1));
+  return CellPosition(fileSlots, view, LoadedImageSize(fileSlots), col, row);
 }
 
 bool SetBytesPerLine(HexViewState& view, const QString& text) {
