@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "gamefile/fileio.h"
+#include "scenarioeditor/core/dicerolls.h"
 #include "scenarioeditor/core/recordlayout.h"
 
 namespace qrl::scen {
@@ -57,8 +58,7 @@ DumpListing ListDumpSlots(const GameFileSlots& fileSlots) {
   listing.Label = std::to_string(listing.RowSlots.size()) + std::string(DumpTexts::LabelSuffix);
   listing.Cells.SetRowCount(int(listing.RowSlots.size()) + 1);
   for (int col = 0; col < DumpColumnCount; ++col)
-    listing.Cells.SetCell(col, 0, QString::fromLatin1(DumpTexts::Headings[size_t(col)].data(),
-                                                      qsizetype(DumpTexts::Headings[size_t(col)].size())));
+    listing.Cells.SetCell(col, 0, TableText(DumpTexts::Headings[size_t(col)]));
   for (size_t i = 0; i < listing.RowSlots.size(); ++i) {
     const size_t slot = size_t(listing.RowSlots[i]);
     const int row = int(i) + 1;

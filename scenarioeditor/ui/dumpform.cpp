@@ -9,6 +9,7 @@
 #include "forms/handlers.h"
 #include "forms/messages.h"
 #include "forms/naming.h"
+#include "scenarioeditor/core/dicerolls.h"
 #include "scenarioeditor/ui/gridcells.h"
 #include "scenarioeditor/ui/mainform.h"
 #include "scenarioeditor/ui/pathtext.h"
@@ -24,8 +25,6 @@ constexpr int WindowWidth = 380, WindowHeight = 330;
 constexpr int Margin = 8, LabelHeight = 20;
 constexpr QRect GridRect{Margin, Margin + LabelHeight + 4, 254, 280};
 constexpr int ButtonLeft = 274, ButtonWidth = 96, ButtonHeight = 28, ButtonStep = 36;
-
-QString Text(std::string_view text) { return QString::fromLatin1(text.data(), qsizetype(text.size())); }
 
 }  // namespace
 
@@ -100,13 +99,13 @@ void TDumpForm::SaveWithDialog(std::span<const uint8_t> bytes) {
 }
 
 void TDumpForm::AllBtnClick() {
-  SaveDialog1.SetFilter(Text(scen::DumpTexts::AllFilter));
+  SaveDialog1.SetFilter(scen::TableText(scen::DumpTexts::AllFilter));
   SaveWithDialog(scen::AllSectionsDump(Doc.Slots));
 }
 
 void TDumpForm::SectionBtnClick() {
   const int slot = Selected.SelectedSlot();
-  SaveDialog1.SetFilter(Text(scen::DumpTexts::SectionFilter));
+  SaveDialog1.SetFilter(scen::TableText(scen::DumpTexts::SectionFilter));
   SaveWithDialog(scen::SectionDump(Doc.Slots, slot));
 }
 
@@ -121,14 +120,14 @@ void TDumpForm::AfterLoad(const std::optional<scen::BoxMessage>& box) {
 }
 
 void TDumpForm::LoadBtnClick() {
-  OpenDialog1.SetTitle(Text(scen::DumpTexts::LoadAllTitle));
+  OpenDialog1.SetTitle(scen::TableText(scen::DumpTexts::LoadAllTitle));
   if (!OpenDialog1.Execute()) return;
   AfterLoad(scen::LoadAllDump(Doc, PathBytes(OpenDialog1.FileName())));
 }
 
 void TDumpForm::LoadSectionBtnClick() {
   const int slot = Selected.SelectedSlot();
-  OpenDialog1.SetTitle(Text(scen::DumpTexts::LoadSectionTitle));
+  OpenDialog1.SetTitle(scen::TableText(scen::DumpTexts::LoadSectionTitle));
   if (!OpenDialog1.Execute()) return;
   AfterLoad(scen::LoadSectionDump(Doc, slot, PathBytes(OpenDialog1.FileName())));
 }

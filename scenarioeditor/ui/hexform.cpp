@@ -14,6 +14,7 @@
 #include "forms/handlers.h"
 #include "forms/messages.h"
 #include "forms/naming.h"
+#include "scenarioeditor/core/dicerolls.h"
 #include "scenarioeditor/ui/gridcells.h"
 
 namespace qrl::scenui {
@@ -199,8 +200,8 @@ void THexForm::RetainBtnClick() {
   const QString text = HexGrid->Cell(selection.Left, selection.Top);
   const scen::RetainOutcome outcome = scen::RetainHexCell(Doc.Slots, State, selection.Left, selection.Top, text);
   if (outcome == scen::RetainOutcome::NoLoadedByte)
-    return forms::ShowMessage(this, QString::fromLatin1(scen::HexTexts::NoLoadedByte.data()),
-                              QString::fromLatin1(scen::HexTexts::NoLoadedByteCaption.data()));
+    return forms::ShowMessage(this, scen::TableText(scen::HexTexts::NoLoadedByte),
+                              scen::TableText(scen::HexTexts::NoLoadedByteCaption));
   // The cell keeps the text as typed; other windows showing the image reload.
   Shown.NoteOwnStore(Doc.Changes);
 }

@@ -169,9 +169,8 @@ TEST_F(DumpHexTest, DumpsLoadedBackChangeTheImageAndTheUnitGridOrAreRefusedWhole
   Click(dump.LoadSectionBtn);
   Click(dump.LoadBtn);
   Click(dump.LoadBtn);
-  EXPECT_EQ(Rig->Log.Entries(), Boxes({{"The file is larger than the data it would replace; nothing was read.", "Error"},
-                                        {"The file is larger than the data it would replace; nothing was read.", "Error"},
-                                        {"Could not open file", "Error"}}));
+  const char* const tooLarge = "The file is larger than the data it would replace; nothing was read.";
+  EXPECT_EQ(Rig->Log.Entries(), Boxes({{tooLarge, "Error"}, {tooLarge, "Error"}, {"Could not open file", "Error"}}));
   EXPECT_EQ(Buf(), Image);
   EXPECT_EQ(Rig->ShownCell(2, 1), "Pz IV 1");
 
