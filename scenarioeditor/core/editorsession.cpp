@@ -13,6 +13,7 @@ LoadOutcome LoadGame(EditorSession& session, const std::optional<std::string>& c
     SetUpUnitGrid(session.Grid, session.Random);
     outcome = ReadSaveFile(doc, *chosenPath);
   }
+  doc.Changes.Note();
   FillUnitGrid(doc.Slots, session.Grid, FirstSide);
   ClassifyLeaders(session.Grid);
   doc.NewFileLoaded = true;

@@ -26,6 +26,8 @@
 #include "forms/waitcursor.h"
 #include "scenarioeditor/ui/ammoform.h"
 #include "scenarioeditor/ui/dicestatform.h"
+#include "scenarioeditor/ui/dumpform.h"
+#include "scenarioeditor/ui/hexform.h"
 #include "scenarioeditor/ui/fileform.h"
 #include "scenarioeditor/ui/gridcells.h"
 #include "scenarioeditor/ui/positionform.h"
@@ -117,8 +119,8 @@ const std::array<MenuEntry, 32> MenuTable = {{
     {"Tools", nullptr, nullptr, nullptr},
     {"Tools", "View Battle Summary", "ViewBattleSummary1", &TForm1::ViewBattleSummary1Click},
     {"Tools", nullptr, nullptr, nullptr},
-    {"Tools", "Dump File", "DumpFile1", nullptr},
-    {"Tools", "Hex Editor", "HexEditor1", nullptr},
+    {"Tools", "Dump File", "DumpFile1", &TForm1::DumpFile1Click},
+    {"Tools", "Hex Editor", "HexEditor1", &TForm1::HexEditor1Click},
     {"Tools", nullptr, nullptr, nullptr},
     {"Tools", "Print Info", "PrintInfoAs1", nullptr},
     {"Tools", "Print Ammo", "PrintAmmo1", nullptr},
@@ -493,6 +495,14 @@ void TForm1::Position1Click() { ShowWindow(Peers.PositionForm); }
 
 void TForm1::ViewBattleSummary1Click() { ShowWindow(Peers.SummaryForm); }
 
+void TForm1::DumpFile1Click() {
+  ShowWindow(Peers.DumpForm);
+}
+
+void TForm1::HexEditor1Click() {
+  ShowWindow(Peers.HexForm);
+}
+
 void TForm1::About1Click() {
   forms::ShowMessage(this, QString(AboutFirstLineFormat).arg(VersionText) + u'\n' + AboutSecondLine, AboutCaption);
 }
@@ -501,6 +511,12 @@ void TForm1::Help1Click() {
   if (!QFileInfo::exists(HelpFile)) return forms::ShowMessage(this, QString(HelpMissingFormat).arg(HelpFile), HelpCaption);
   if (!QDesktopServices::openUrl(QUrl::fromLocalFile(HelpFile)))
     forms::ShowMessage(this, QString(HelpNotOpenedFormat).arg(HelpFile), HelpCaption);
+}
+
+void TForm1::FillUnitGrid() {
+  scen::FillUnitGrid(Session.Document.Slots, Session.Grid, SideIndex());
+  PushGridCells();
+  ShowSideNames();
 }
 
 void TForm1::SideRGClick() {

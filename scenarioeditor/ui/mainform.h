@@ -31,10 +31,12 @@ namespace qrl::scenui {
 
 class TAmmoForm;
 class TDiceStatForm;
+class TDumpForm;
 class TFileForm;
 class TPositionForm;
 class TSummaryForm;
 class TTurnsForm;
+class THexForm;
 
 inline constexpr const char* VersionText = "0.050b";
 
@@ -54,6 +56,8 @@ struct MainFormPeers {
   TPositionForm* PositionForm = nullptr;
   TSummaryForm* SummaryForm = nullptr;
   TTurnsForm* TurnsForm = nullptr;
+  TDumpForm* DumpForm = nullptr;
+  THexForm* HexForm = nullptr;
 };
 
 class TForm1 : public QMainWindow, public forms::FormBase {
@@ -79,6 +83,10 @@ class TForm1 : public QMainWindow, public forms::FormBase {
   // The shown side: the side selector's item index.
   int SideIndex() const;
 
+  // The grid refilled from the records for the shown side, after another
+  // window changed the image (the dump loads).
+  void FillUnitGrid();
+
   void FormCreate(const QrlEdStartUp& startUp);
   void FormActivate() override;
   void FormClick();
@@ -95,6 +103,8 @@ class TForm1 : public QMainWindow, public forms::FormBase {
   void EditGameData1Click();
   void Position1Click();
   void ViewBattleSummary1Click();
+  void DumpFile1Click();
+  void HexEditor1Click();
   void About1Click();
   void Help1Click();
 

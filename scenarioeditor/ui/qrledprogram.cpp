@@ -38,9 +38,10 @@ QrlEdWindows BuildQrlEd(forms::Program& program, scen::EditorSession& session, s
   w.TurnsForm = &program.CreateForm<TTurnsForm>(session);
   w.AmmoForm = &program.CreateForm<TAmmoForm>(session, *w.Form1, *w.WeaponsForm);
   w.WeaponsForm->SetAmmoForm(w.AmmoForm);
-  w.DumpForm = &program.CreateForm<TDumpForm>();
-  w.HexForm = &program.CreateForm<THexForm>();
-  w.Form1->SetPeers({w.FileForm, w.DiceStatForm, w.AmmoForm, w.PositionForm, w.SummaryForm, w.TurnsForm});
+  w.DumpForm = &program.CreateForm<TDumpForm>(session.Document, *w.Form1);
+  w.HexForm = &program.CreateForm<THexForm>(session.Document);
+  w.Form1->SetPeers(
+      {w.FileForm, w.DiceStatForm, w.AmmoForm, w.PositionForm, w.SummaryForm, w.TurnsForm, w.DumpForm, w.HexForm});
   program.SetTitle(QString::fromLatin1(ProgramTitle.data(), qsizetype(ProgramTitle.size())));
   return w;
 }

@@ -286,7 +286,7 @@ TEST_F(MainFormTest, TheMenuBarHoldsEveryCommandInOrderAndOnlyTheBuiltOnesAreEna
       "[Tools]",
       "Edit Unit Data +", "Edit Game Data +", "Position/Property Editor +", "-",
       "Load Country Data +", "Select Country Data +", "-", "Edit Comment File", "-",
-      "View Battle Summary +", "-", "Dump File", "Hex Editor", "-", "Print Info", "Print Ammo",
+      "View Battle Summary +", "-", "Dump File +", "Hex Editor +", "-", "Print Info", "Print Ammo",
       "[Help]",
       "About +", "Help +"};
   EXPECT_EQ(items, expected);
