@@ -30,6 +30,7 @@ class QRadioButton;
 namespace qrl::scenui {
 
 class TAmmoForm;
+class TCommentForm;
 class TDiceStatForm;
 class TFileForm;
 
@@ -48,6 +49,7 @@ struct MainFormPeers {
   TFileForm* FileForm = nullptr;
   TDiceStatForm* DiceStatForm = nullptr;
   TAmmoForm* AmmoForm = nullptr;
+  TCommentForm* CommentForm = nullptr;
 };
 
 class TForm1 : public QMainWindow, public forms::FormBase {
@@ -82,6 +84,13 @@ class TForm1 : public QMainWindow, public forms::FormBase {
   void SaveQRLSaveScn1Click();
   void SaveMapFile1Click();
   void ExitQrlEd1Click();
+  // Comment files, CSV unit files and the info table (mainformexchange.cpp).
+  void LoadCommentFile1Click();
+  void SaveCommentFile1Click();
+  void EditCommentFile1Click();
+  void SaveCSVUnitFile1Click();
+  void LoadCSVUnitFile1Click();
+  void PrintInfoAs1Click();
   void LoadCountryData1Click();
   void SelectCountryData1Click();
   void About1Click();
