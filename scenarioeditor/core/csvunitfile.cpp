@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "gamefile/strtoint.h"
 #include "scenarioeditor/core/recordlayout.h"
 
 namespace qrl::scen {
@@ -120,16 +121,7 @@ std::string CsvUnitFileText(const GameFileSlots& fileSlots, int side, int unitCo
   return text;
 }
 
-uint8_t CsvFieldByte(std::string_view field) {
-  size_t i = 0;
-  auto isSpace = [](char c) { return c == ' ' || (c >= '\t' && c <= '\r'); };
-  while (i < field.size() && isSpace(field[i])) ++i;
-  bool negative = false;
-  if (i < field.size() && (field[i] == '+' || field[i] == '-')) negative = field[i++] == '-';
-  unsigned value = 0;  // the number modulo 256, digit by digit
-  for (; i < field.size() && field[i] >= '0' && field[i] <= '9'; ++i) value = (value * 10 + unsigned(field[i] - '0')) & 0xFF;
-  return uint8_t(negative ? (256 - value) & 0xFF : value);
-}
+uint8_t CsvFieldByte(std::string_view field) { return DecimalLowByte(field).value_or(0); }
 
 void PasteCsvUnitFile(GameFileSlots& fileSlots, int side, std::span<const uint8_t> file) {
   CsvReader reader(file);
