@@ -22,4 +22,19 @@ std::string ReadCommentText(std::span<const uint8_t> file) {
   return std::string(limit.begin(), end);
 }
 
+EncodedComment EncodeCommentFile(std::string_view text) {
+  std::string crlf;
+  crlf.reserve(text.size());
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '\n' && (i == 0 || text[i - 1] != '\r')) crlf += '\r';
+    crlf += text[i];
+  }
+  EncodedComment out;
+  out.Bytes.assign(CommentFileSize, 0);
+  const size_t kept = std::min(crlf.size(), MaxCommentBytes);
+  std::copy_n(crlf.begin(), kept, out.Bytes.begin());
+  out.Cut = crlf.size() > MaxCommentBytes;
+  return out;
+}
+
 }  // namespace qrl::scen

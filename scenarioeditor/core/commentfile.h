@@ -7,6 +7,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace qrl::scen {
 
@@ -27,5 +28,16 @@ std::string CommentFileName(std::string_view path);
 // The comment a comment file holds: its first 199 bytes at most, up to the
 // first zero byte (Windows-1252 bytes).
 std::string ReadCommentText(std::span<const uint8_t> file);
+
+// A comment file as QrlEd saves it: exactly 200 bytes.
+struct EncodedComment {
+  std::vector<uint8_t> Bytes;
+  bool Cut = false;  // the text held more than 199 bytes; only the first 199 were kept
+};
+
+// The file for a memo's text (Windows-1252 bytes; lines end in LF or CR LF,
+// both written as CR LF): at most 199 text bytes, then zeros, so a reader
+// always finds the text's end inside the file.
+EncodedComment EncodeCommentFile(std::string_view text);
 
 }  // namespace qrl::scen

@@ -86,7 +86,10 @@ LoadOutcome DecodeSaveFile(ScenarioDocument& doc, const std::string& path, std::
 void ReadCommentOfCurrentFile(ScenarioDocument& doc) {
   const std::string name = CommentFileName(doc.CurrentFile);
   auto comment = ReadFileStart(FindFileCaseBlind(FolderOf(name), FileNameOf(name)), MaxCommentBytes);
-  if (comment) doc.CommentText = ReadCommentText(*comment);
+  // A game without a comment file has no comment: keeping the text of the
+  // game before would show it as this one's.
+  doc.CommentText = comment ? ReadCommentText(*comment) : std::string();
+  ++doc.CommentReads;
 }
 
 LoadOutcome ReadSaveFile(ScenarioDocument& doc, const std::string& path) {

@@ -82,6 +82,9 @@ struct ScenarioDocument {
   std::string OobDir;
   // The loaded file's comment: Windows-1252 bytes, at most 199, no zero byte.
   std::string CommentText;
+  // Counts the loads that read a game file and then its comment: the comment
+  // window shows CommentText anew when this moved since it last did.
+  uint32_t CommentReads = 0;
   // The main window's file label text (UTF-8).
   std::string FileLabel{InitialFileLabel};
   bool OpenedFromCommandLine = false;  // set only while a command-line file loads
@@ -129,7 +132,7 @@ LoadOutcome DecodeSaveFile(ScenarioDocument& doc, const std::string& path, std::
 LoadOutcome DecodeSaveFile(ScenarioDocument& doc, const std::string& path, std::span<const uint8_t> file,
                            GameFileSlots& scratch);
 // The comment of CurrentFile into CommentText; a comment file that does not
-// open leaves CommentText as it was.
+// open empties it.
 void ReadCommentOfCurrentFile(ScenarioDocument& doc);
 
 // The whole-file save: a refusal before the dialog is shown (nothing loaded

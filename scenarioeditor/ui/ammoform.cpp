@@ -6,8 +6,11 @@
 #include <QMouseEvent>
 #include <QPalette>
 #include <QPushButton>
+#include <filesystem>
 
 #include "forms/handlers.h"
+#include "forms/messages.h"
+#include "gamefile/fileio.h"
 #include "forms/naming.h"
 #include "scenarioeditor/ui/mainform.h"
 #include "scenarioeditor/ui/pathtext.h"
@@ -146,7 +149,7 @@ void TAmmoForm::BuildButtons() {
       {CopyBtn, "CopyBtn", "Copy", &TAmmoForm::CopyBtnClick},
       {RetainBtn, "RetainBtn", "Retain", &TAmmoForm::RetainBtnClick},
       {PasteBtn, "PasteBtn", "Paste", &TAmmoForm::PasteBtnClick},
-      {PrintBtn, "PrintBtn", "Print", nullptr},
+      {PrintBtn, "PrintBtn", "Print", &TAmmoForm::PrintBtnClick},
   };
   int top = WeaponsGridRect.top();
   for (const ButtonSpec& spec : buttons) {
@@ -157,10 +160,10 @@ void TAmmoForm::BuildButtons() {
     if (spec.Handler)
       forms::Connect(spec.Button, &QPushButton::clicked, this, [this, handler = spec.Handler] { (this->*handler)(); });
   }
-  // Paste waits for the first Copy that completes; printing the unit table
-  // comes with the text tables.
+  // Paste waits for the first Copy that completes.
   PasteBtn->setEnabled(Session.UnitData.CopiedUnit.has_value());
-  PrintBtn->setEnabled(false);
+  // The detail table is appended to the file the user picks, never replacing it.
+  SaveDialog1.SetOverwritePrompt(false);
 }
 
 QLineEdit* TAmmoForm::AddEdit(UnitEdit edit, int left, int top) {
@@ -278,6 +281,59 @@ void TAmmoForm::FormActivate() {
 }
 
 void TAmmoForm::RetainBtnClick() { scen::RetainUnitData(Session, ReadValues()); }
+
+scen::DetailTableTexts TAmmoForm::DetailTexts() const {
+  scen::DetailTableTexts t;
+  t.Name = NameEdit->text();
+  auto text = [this](UnitEdit edit) { return Edit(edit)->text(); };
+  t.UnitNumber = text(UnitEdit::UnitNumber);
+  t.Class = text(UnitEdit::Class);
+  t.Mob = text(UnitEdit::Mob);
+  t.Country = text(UnitEdit::Country);
+  t.Image = text(UnitEdit::Image);
+  for (int col = 0; col < scen::DataGridSize; ++col)
+    for (int row = 0; row < scen::DataGridSize; ++row) {
+      t.Armor[size_t(col)][size_t(row)] = ArmorGrid->Cell(col, row);
+      t.Weapons[size_t(col)][size_t(row)] = WeaponsGrid->Cell(col, row);
+    }
+  t.Fc = text(UnitEdit::FC);
+  t.RoF = text(UnitEdit::RoF);
+  t.Speed = text(UnitEdit::Speed);
+  t.Swim = text(UnitEdit::Swim);
+  t.Smoke = text(UnitEdit::Smoke);
+  t.Size = text(UnitEdit::Size);
+  t.Vision = text(UnitEdit::Vision);
+  t.Stab = text(UnitEdit::Stab);
+  t.SmkD = text(UnitEdit::SmkD);
+  t.RngF = text(UnitEdit::RngF);
+  t.Radio = text(UnitEdit::Radio);
+  t.Cost = text(UnitEdit::Cost);
+  t.Lift = text(UnitEdit::Lift);
+  t.LiftCost = text(UnitEdit::LCost);
+  t.Men = text(UnitEdit::Men);
+  t.Surv = text(UnitEdit::Surv);
+  return t;
+}
+
+void TAmmoForm::PrintBtnClick() {
+  SaveDialog1.SetTitle(QString::fromLatin1(scen::TableDialogs::DetailTitle.data()));
+  SaveDialog1.SetFilter(QString::fromLatin1(scen::TableDialogs::Filter.data()));
+  SaveDialog1.SetDefaultExt(QString::fromLatin1(scen::TableDialogs::DefaultExtension.data()));
+  if (!SaveDialog1.Execute()) return;
+  const std::string path = PathBytes(SaveDialog1.FileName());
+  // Appending rewrites the file whole through the safe save, so a failed
+  // write never leaves a half table behind.
+  std::vector<uint8_t> bytes;
+  if (std::filesystem::exists(path)) {
+    auto existing = ReadWholeFile(path);
+    if (!existing) return forms::ShowMessage(this, QString::fromLatin1(scen::TableDialogs::NotCreated.data()), "Error");
+    bytes = std::move(*existing);
+  }
+  const std::string table = scen::DetailTable(DetailTexts());
+  bytes.insert(bytes.end(), table.begin(), table.end());
+  if (!SafeSaveFile(path, bytes))
+    forms::ShowMessage(this, QString::fromLatin1(scen::TableDialogs::NotCreated.data()), "Error");
+}
 
 void TAmmoForm::CopyBtnClick() {
   // A copy that stops at a bad value leaves the previous copy whole.

@@ -11,6 +11,7 @@
 #include "forms/formbase.h"
 #include "forms/stringgrid.h"
 #include "scenarioeditor/core/editorsession.h"
+#include "scenarioeditor/core/texttables.h"
 #include "scenarioeditor/core/unitdata.h"
 
 class QComboBox;
@@ -39,6 +40,9 @@ class TAmmoForm : public QWidget, public forms::FormBase {
   // Also called by the main window when a grid selection reaches the visible window.
   void FormActivate() override;
   void RetainBtnClick();
+  // Appends the detail table of the shown texts to a file the user picks.
+  void PrintBtnClick();
+  scen::DetailTableTexts DetailTexts() const;
   void CopyBtnClick();
   void PasteBtnClick();
   void WeaponsGridSelectCell(int col, int row, bool& canSelect);

@@ -30,6 +30,7 @@ class QRadioButton;
 namespace qrl::scenui {
 
 class TAmmoForm;
+class TCommentForm;
 class TDiceStatForm;
 class TDumpForm;
 class TFileForm;
@@ -58,6 +59,7 @@ struct MainFormPeers {
   TTurnsForm* TurnsForm = nullptr;
   TDumpForm* DumpForm = nullptr;
   THexForm* HexForm = nullptr;
+  TCommentForm* CommentForm = nullptr;
 };
 
 class TForm1 : public QMainWindow, public forms::FormBase {
@@ -98,6 +100,13 @@ class TForm1 : public QMainWindow, public forms::FormBase {
   void ExitQrlEd1Click();
   void LocateMOBFiles1Click();
   void AmmoBtnClick();
+  // Comment files, CSV unit files and the info table (mainformexchange.cpp).
+  void LoadCommentFile1Click();
+  void SaveCommentFile1Click();
+  void EditCommentFile1Click();
+  void SaveCSVUnitFile1Click();
+  void LoadCSVUnitFile1Click();
+  void PrintInfoAs1Click();
   void LoadCountryData1Click();
   void SelectCountryData1Click();
   void EditGameData1Click();

@@ -30,7 +30,7 @@ QrlEdWindows BuildQrlEd(forms::Program& program, scen::EditorSession& session, s
   w.Form1 = &program.CreateForm<TForm1>(session, dice, startUp);
   w.Form1->SetHelpFile(PathText(session.Document.ProgramDir + std::string(HelpFileName)));
   w.WeaponsForm = &program.CreateForm<TWeaponsForm>(session);
-  w.CommentForm = &program.CreateForm<TCommentForm>();
+  w.CommentForm = &program.CreateForm<TCommentForm>(session.Document);
   w.DiceStatForm = &program.CreateForm<TDiceStatForm>(dice, *w.Form1);
   w.FileForm = &program.CreateForm<TFileForm>();
   w.PositionForm = &program.CreateForm<TPositionForm>(session, *w.Form1);
@@ -41,7 +41,8 @@ QrlEdWindows BuildQrlEd(forms::Program& program, scen::EditorSession& session, s
   w.DumpForm = &program.CreateForm<TDumpForm>(session.Document, *w.Form1);
   w.HexForm = &program.CreateForm<THexForm>(session.Document);
   w.Form1->SetPeers(
-      {w.FileForm, w.DiceStatForm, w.AmmoForm, w.PositionForm, w.SummaryForm, w.TurnsForm, w.DumpForm, w.HexForm});
+      {w.FileForm, w.DiceStatForm, w.AmmoForm, w.PositionForm, w.SummaryForm, w.TurnsForm, w.DumpForm, w.HexForm,
+       w.CommentForm});
   program.SetTitle(QString::fromLatin1(ProgramTitle.data(), qsizetype(ProgramTitle.size())));
   return w;
 }

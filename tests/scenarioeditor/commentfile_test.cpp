@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "scenarioeditor/core/commentfile.h"
 #include "tests/support/gamefilebuilder.h"
 
@@ -41,6 +43,34 @@ TEST(ReadCommentTextTest, TakesAtMost199BytesUpToTheFirstZero) {
   EXPECT_EQ(ReadCommentText({}), "");
   const Bytes high = {0xE9, 0x80, 0x00, 'z'};
   EXPECT_EQ(ReadCommentText(high), "\xE9\x80");
+}
+
+TEST(EncodeCommentFileTest, WritesAtMost199TextBytesThenZerosTo200) {
+  struct Case {
+    const char* name;
+    std::string text;
+    std::string stored;
+    bool cut;
+  };
+  const Case cases[] = {
+      {"lines end in CR LF", "Attack\nat dawn", "Attack\r\nat dawn", false},
+      {"CR LF stays CR LF", "Attack\r\nat dawn", "Attack\r\nat dawn", false},
+      {"empty", "", "", false},
+      {"exactly 199", std::string(199, 'x'), std::string(199, 'x'), false},
+      {"250 characters", std::string(250, 'y'), std::string(199, 'y'), true},
+      {"a line end past the limit", std::string(198, 'z') + "\nq", std::string(198, 'z') + "\r", true},
+      {"Windows-1252 bytes as they are", "caf\xe9", "caf\xe9", false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    EncodedComment out = EncodeCommentFile(c.text);
+    ASSERT_EQ(out.Bytes.size(), 200u);
+    EXPECT_EQ(std::string(out.Bytes.begin(), out.Bytes.begin() + ptrdiff_t(c.stored.size())), c.stored);
+    EXPECT_TRUE(std::all_of(out.Bytes.begin() + ptrdiff_t(c.stored.size()), out.Bytes.end(),
+                            [](uint8_t b) { return b == 0; }));
+    EXPECT_EQ(out.Cut, c.cut);
+    EXPECT_EQ(ReadCommentText(out.Bytes), c.stored);
+  }
 }
 
 }  // namespace

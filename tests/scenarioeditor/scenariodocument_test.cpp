@@ -99,9 +99,9 @@ TEST_F(ScenarioDocumentTest, ReadsTheCommentFileByTheNameRule) {
   const std::string withComment = Put("SCEN001.DAT", ScenarioFixture().Build());
   Load(withComment);
   EXPECT_EQ(Doc.CommentText, std::string(199, 'k'));
-  // No comment file: the comment of the earlier file stays.
+  // No comment file: no comment, not the earlier file's.
   Load(Put("scen002.dat", ScenarioFixture().Build()));
-  EXPECT_EQ(Doc.CommentText, std::string(199, 'k'));
+  EXPECT_EQ(Doc.CommentText, "");
   Put("scen003.cmt", Bytes{'H', 'i', 0, 'x'});
   Load(Put("scen003.dat", ScenarioFixture().Build()));
   EXPECT_EQ(Doc.CommentText, "Hi");

@@ -68,7 +68,7 @@ TEST_F(AmmoFormTest, TheWindowsCarryTheirNamesCaptionsAndStartValues) {
     EXPECT_EQ(button->accessibleName(), caption);
   }
   EXPECT_FALSE(a.PasteBtn->isEnabled());
-  EXPECT_FALSE(a.PrintBtn->isEnabled());
+  EXPECT_TRUE(a.PrintBtn->isEnabled());
   auto* set = Weapons().findChild<QPushButton*>("SetBtn");
   ASSERT_NE(set, nullptr);
   EXPECT_EQ(set->accessibleName(), "Set");
@@ -115,7 +115,9 @@ TEST_F(AmmoFormTest, ShownFromTheButtonAndTheMenuItWithTheSelectedUnit) {
   ASSERT_NE(item, nullptr);
   item->trigger();
   EXPECT_TRUE(Ammo().isVisible());
-  EXPECT_FALSE(Rig.Form1().MainMenu1->findChild<QAction*>("PrintAmmo1")->isEnabled());
+  Ammo().hide();
+  Rig.Form1().MainMenu1->findChild<QAction*>("PrintAmmo1")->trigger();
+  EXPECT_TRUE(Ammo().isVisible());
 }
 
 TEST_F(AmmoFormTest, TypedValuesSurviveVisitsToTheMainWindowAndTheWeaponList) {

@@ -281,12 +281,12 @@ TEST_F(MainFormTest, TheMenuBarHoldsEveryCommandInOrderAndOnlyTheBuiltOnesAreEna
   const std::vector<std::string> expected = {
       "[Files]",
       "Load QRL Scen/Save File +", "Save QRL Scen/Save File +", "-", "Save Map File +", "-",
-      "Load Comment File", "Save Comment File", "-", "Locate OOB Files +", "-",
-      "Paste CSV Unit File", "Save CSV Unit File", "-", "Exit QrlEd +",
+      "Load Comment File +", "Save Comment File +", "-", "Locate OOB Files +", "-",
+      "Paste CSV Unit File +", "Save CSV Unit File +", "-", "Exit QrlEd +",
       "[Tools]",
       "Edit Unit Data +", "Edit Game Data +", "Position/Property Editor +", "-",
-      "Load Country Data +", "Select Country Data +", "-", "Edit Comment File", "-",
-      "View Battle Summary +", "-", "Dump File +", "Hex Editor +", "-", "Print Info", "Print Ammo",
+      "Load Country Data +", "Select Country Data +", "-", "Edit Comment File +", "-",
+      "View Battle Summary +", "-", "Dump File +", "Hex Editor +", "-", "Print Info +", "Print Ammo +",
       "[Help]",
       "About +", "Help +"};
   EXPECT_EQ(items, expected);
