@@ -161,23 +161,27 @@ std::string RegionText(const MapDocument& doc, const RegionRect& rect) {
   return text;
 }
 
-RegionPasteStatus PasteRegionText(MapDocument& doc, int64_t x, int64_t y, std::string_view text, RegionSource source) {
+RegionPasteResult PasteRegionText(MapDocument& doc, int64_t x, int64_t y, std::string_view text, RegionSource source) {
   LineReader lines(text);
   const auto headerLine = lines.Next();
   const auto header = headerLine ? ParseHeader(*headerLine) : std::nullopt;
-  if (!header || (source == RegionSource::Clipboard && !ClipboardAccepts(*header))) return RegionPasteStatus::BadHeader;
-  if (header->Width < 1 || header->Height < 1) return RegionPasteStatus::Pasted;
+  if (!header || (source == RegionSource::Clipboard && !ClipboardAccepts(*header))) return {RegionPasteStatus::BadHeader};
+  RegionPasteResult result;
+  if (header->Width < 1 || header->Height < 1) return result;
   for (int64_t row = 0; row < header->Height; ++row)
     for (int64_t col = 0; col < header->Width; ++col) {
       const auto line = lines.Next();
-      if (!line) return RegionPasteStatus::Pasted;
+      if (!line) return result;
       const int64_t hx = x + col, hy = y + row;
       if (!InsideMap(doc, hx, hy)) continue;
       const HexPos hex{int(hx), int(hy)};
       if (!HexHasEveryRecord(doc, hex)) continue;
-      if (auto values = ParseHexLine(*line)) WriteHex(doc, hex, *values);
+      if (auto values = ParseHexLine(*line)) {
+        WriteHex(doc, hex, *values);
+        ++result.HexesWritten;
+      }
     }
-  return RegionPasteStatus::Pasted;
+  return result;
 }
 
 }  // namespace qrl::map

@@ -41,11 +41,16 @@ enum class RegionPasteStatus {
   BadHeader,  // the first line holds no three numbers, or (clipboard) no kind 4, 1..99 x 1..79
 };
 
+struct RegionPasteResult {
+  RegionPasteStatus Status = RegionPasteStatus::Pasted;
+  int64_t HexesWritten = 0;
+};
+
 // Pastes a text with its top-left hex at (x, y). Hexes outside the map
 // (0..MapWidth-1 x 0..MapHeight-1) or lacking a record are dropped with
 // their lines; a line whose column yields no number leaves its hex as it
 // was; a text that ends early stops the paste. Nothing but the 47 bytes of
 // each pasted hex changes.
-RegionPasteStatus PasteRegionText(MapDocument& doc, int64_t x, int64_t y, std::string_view text, RegionSource source);
+RegionPasteResult PasteRegionText(MapDocument& doc, int64_t x, int64_t y, std::string_view text, RegionSource source);
 
 }  // namespace qrl::map

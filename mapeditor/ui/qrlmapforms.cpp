@@ -9,7 +9,7 @@ QrlMapForms CreateQrlMapForms(forms::Program& program, map::MapDocument& doc, ma
   return QrlMapForms{
       program.CreateForm<TMainForm>(doc, tiles, programDir),
       program.CreateForm<TCopyForm>(),
-      program.CreateForm<THexEditForm>(),
+      program.CreateForm<THexEditForm>(doc),
       program.CreateForm<TImportForm>(),
       program.CreateForm<TQualityForm>(),
       program.CreateForm<TLoadShp>(),

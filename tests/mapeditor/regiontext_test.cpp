@@ -37,7 +37,7 @@ TEST(RegionTextTest, CopyThenPasteAtTheSamePlaceChangesNothing) {
   const std::string text = RegionText(doc, {10, 20, 19, 29});
   EXPECT_EQ(text.size(), 13u + 190u * 100u);
   for (RegionSource source : {RegionSource::File, RegionSource::Clipboard})
-    EXPECT_EQ(PasteRegionText(doc, 10, 20, text, source), RegionPasteStatus::Pasted);
+    EXPECT_EQ(PasteRegionText(doc, 10, 20, text, source).Status, RegionPasteStatus::Pasted);
   EXPECT_EQ(BuildMapFile(doc), before);
 }
 
@@ -49,7 +49,9 @@ TEST(RegionTextTest, PasteWritesTheHexesInsideTheMapAndLfReadsLikeCrLf) {
     // Make the target's hexes differ from the source's.
     for (int c = 0; c < 100; ++c)
       for (int r = 0; r < 80; ++r) target.SetTileWordAt(2, c, r, 1234);
-    ASSERT_EQ(PasteRegionText(target, 95, 75, form, RegionSource::File), RegionPasteStatus::Pasted);
+    const RegionPasteResult result = PasteRegionText(target, 95, 75, form, RegionSource::File);
+    ASSERT_EQ(result.Status, RegionPasteStatus::Pasted);
+    EXPECT_EQ(result.HexesWritten, 25);
     int pasted = 0;
     for (int c = 90; c < 100; ++c)
       for (int r = 70; r < 80; ++r)
@@ -67,10 +69,10 @@ TEST(RegionTextTest, ARegionMovesBetweenMapsOf80And240RowsPerColumn) {
   MapDocument small = LoadedMap(100, 80);
   MapDocument large = LoadedMap(100, 200, 240);
   const std::string fromSmall = RegionText(small, {3, 70, 7, 79});
-  ASSERT_EQ(PasteRegionText(large, 50, 150, fromSmall, RegionSource::File), RegionPasteStatus::Pasted);
+  ASSERT_EQ(PasteRegionText(large, 50, 150, fromSmall, RegionSource::File).Status, RegionPasteStatus::Pasted);
   EXPECT_EQ(RegionText(large, {50, 150, 54, 159}).substr(13), fromSmall.substr(13));
   const std::vector<uint8_t> smallBefore = BuildMapFile(small);
-  ASSERT_EQ(PasteRegionText(small, 3, 70, RegionText(large, {50, 150, 54, 159}), RegionSource::File),
+  ASSERT_EQ(PasteRegionText(small, 3, 70, RegionText(large, {50, 150, 54, 159}), RegionSource::File).Status,
             RegionPasteStatus::Pasted);
   EXPECT_EQ(BuildMapFile(small), smallBefore);
 }
@@ -117,14 +119,14 @@ TEST(RegionTextTest, BadHeadersAndOddTexts) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.text.substr(0, 30));
-    EXPECT_EQ(PasteRegionText(doc, 0, 0, c.text, c.source), c.status);
+    EXPECT_EQ(PasteRegionText(doc, 0, 0, c.text, c.source).Status, c.status);
   }
   EXPECT_EQ(BuildMapFile(doc), before);
   // Far away pastes only drop hexes.
-  EXPECT_EQ(PasteRegionText(doc, 2147483600, 0, "  4 100 1\r\n" + hexLine, RegionSource::File), RegionPasteStatus::Pasted);
+  EXPECT_EQ(PasteRegionText(doc, 2147483600, 0, "  4 100 1\r\n" + hexLine, RegionSource::File).Status, RegionPasteStatus::Pasted);
   EXPECT_EQ(BuildMapFile(doc), before);
   // A line of any length: every column reads the digits up to the line's end.
-  ASSERT_EQ(PasteRegionText(doc, 0, 0, "  4   1   1\r\n" + std::string(100000, '7') + "\r\n", RegionSource::File),
+  ASSERT_EQ(PasteRegionText(doc, 0, 0, "  4   1   1\r\n" + std::string(100000, '7') + "\r\n", RegionSource::File).Status,
             RegionPasteStatus::Pasted);
   EXPECT_EQ(doc.TileWordAt(2, 0, 0), 0x7171);  // 7...7 (99,996 or 99,992 digits) mod 256 = 0x71
 }
@@ -136,7 +138,7 @@ TEST(RegionTextTest, ALineWithoutANumberInAColumnLeavesItsHexButIsConsumed) {
   std::string text = RegionText(other, {0, 0, 1, 0});
   const size_t secondLine = 13 + 190;
   text.replace(secondLine - 190 + 4 * 30, 4, "  x ");  // first hex line, value 30
-  ASSERT_EQ(PasteRegionText(doc, 0, 0, text, RegionSource::File), RegionPasteStatus::Pasted);
+  ASSERT_EQ(PasteRegionText(doc, 0, 0, text, RegionSource::File).Status, RegionPasteStatus::Pasted);
   EXPECT_NE(doc.TileWordAt(2, 0, 0), 777);
   EXPECT_EQ(doc.TileWordAt(2, 1, 0), 777);
 }
