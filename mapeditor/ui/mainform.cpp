@@ -18,8 +18,11 @@
 #include "forms/waitcursor.h"
 #include "gamefile/fileio.h"
 #include "mapeditor/core/mapfile.h"
+#include "mapeditor/core/transferstrip.h"
+#include "mapeditor/ui/hexeditform.h"
 #include "mapeditor/ui/localpath.h"
 #include "mapeditor/ui/mapimage.h"
+#include "mapeditor/ui/transferform.h"
 
 namespace qrl::mapui {
 
@@ -99,7 +102,7 @@ std::vector<MenuRow> MainMenuTable() {
         Item("Exit", &F::Exit1, Offered)}},
       {"Options",
        {Check("Show Hexes", &F::ShowHexes1, Offered), Check("Inspection Mode", &F::InspectionMode1, NotYet),
-        Check("Strat Map", &F::StratMap1, NotYet), Check("Tile Transfer", &F::TileTransfer1, NotYet)}},
+        Check("Strat Map", &F::StratMap1, NotYet), Check("Tile Transfer", &F::TileTransfer1, Offered)}},
       {"Tools",
        {Item("Import from Bitmap", &F::Tools1, NotYet), Item("Import SDTS DEM", &F::ImportSDTSDEM1, NotYet), Separator(),
         Item("Copy To File", &F::CopyToFile1, NotYet), Item("Paste From File", &F::PasteFromFile1, NotYet), Separator(),
@@ -107,19 +110,36 @@ std::vector<MenuRow> MainMenuTable() {
         Item("Paste From Clipboard", &F::PasteFromClipboard1, NotYet), Separator(),
         Item("Contour Map", &F::ContourMap1, NotYet)}},
       {"Roads",
-       {Check("Show All Road Connections", &F::ShowAllRoadConnections1, NotYet), Separator(),
-        Check("Show Road Connections", &F::ShowRoadConnections1, NotYet),
-        Check("Toggle Road Connection", &F::ToggleRoadConnection1, NotYet), Check("Toggle Road", &F::ToggleRoad1, NotYet),
-        Separator(), Check("Paved Road", &F::PavedRoad1, NotYet), Check("Secondary Road", &F::SecondaryRoad1, NotYet),
-        Check("Railroad", &F::Railroad1, NotYet)}},
-      // The two conversions are meant to open up once a map is loaded; they
-      // stay disabled while the conversion itself is not offered.
+       {Check("Show All Road Connections", &F::ShowAllRoadConnections1, Offered), Separator(),
+        Check("Show Road Connections", &F::ShowRoadConnections1, Offered),
+        Check("Toggle Road Connection", &F::ToggleRoadConnection1, Offered),
+        Check("Toggle Road", &F::ToggleRoad1, Offered), Separator(), Check("Paved Road", &F::PavedRoad1, Offered),
+        Check("Secondary Road", &F::SecondaryRoad1, Offered), Check("Railroad", &F::Railroad1, Offered)}},
+      // The two conversions pour into a loaded map: the first load enables them.
       {"Convert",
-       {Item("ZKT 2.x Map", &F::ConvertZKTtoQRL1, NotYet), Check("Use KXZKT Buildings", &F::ZKTBuildings, NotYet),
+       {Item("ZKT 2.x Map", &F::ConvertZKTtoQRL1, NotYet), Check("Use KXZKT Buildings", &F::ZKTBuildings, Offered),
         Separator(), Item("KX3 Map To QRL 1.0", &F::KX3Map1, NotYet)}},
       {"Help", {Item("About", &F::About1, Offered)}},
   };
 }
+
+}  // namespace
+
+// What tells the two conversions apart in the window.
+struct OldMapCommand {
+  const char* Title;
+  const char* OpenFailure;  // %1: the chosen file name
+  const char* WrongMagic;
+};
+
+namespace {
+
+const OldMapCommand Kx2Command = {"Pick KXZKT Map to Convert", "Could not open KXZKT map file %1.",
+                                  "This is not a KX2 version 1.1 or KXZKT file!"};
+const OldMapCommand Kx3Command = {"Pick KX3 Map to Convert", "Could not open KX3 map file %1.",
+                                  "This is not a KX3 file!"};
+const char* const ConvertDefaultExt = "dat";
+const char* const DoesNotFitText = "The map in %1 does not fit the loaded map.";
 
 }  // namespace
 
@@ -194,8 +214,7 @@ void TMainForm::BuildControls() {
     this->*row.Button = button;
     ++index;
   }
-  // The tile transfer and the undo come with the map editing.
-  SpeedButton1->setEnabled(false);
+  // Nothing to undo yet.
   UndoBtn->setEnabled(false);
 }
 
@@ -214,6 +233,10 @@ void TMainForm::BuildMenus() {
       if (row.Check) this->*row.Check = std::make_unique<forms::CheckItem>(action);
     }
   }
+  // A menu item's accessible name is its caption; the object name is its own.
+  ConvertZKTtoQRL1->setObjectName(QStringLiteral("ConvertZKTtoQRL1"));
+  ZKTBuildings->Action()->setObjectName(QStringLiteral("ZKTBuildings"));
+  KX3Map1->setObjectName(QStringLiteral("KX3Map1"));
 }
 
 void TMainForm::ConnectHandlers() {
@@ -223,12 +246,16 @@ void TMainForm::ConnectHandlers() {
   forms::Connect(Exit1, &QAction::triggered, this, [this] { Exit1Click(); });
   ShowHexes1->OnClick(this, [this] { ShowHexes1Click(); });
   forms::Connect(About1, &QAction::triggered, this, [this] { About1Click(); });
+  forms::Connect(ConvertZKTtoQRL1, &QAction::triggered, this, [this] { ConvertZKTtoQRL1xClick(); });
+  ZKTBuildings->OnClick(this, [this] { ZKTBuildingsClick(); });
+  forms::Connect(KX3Map1, &QAction::triggered, this, [this] { KX3Map1Click(); });
 
   forms::Connect(RedrawBtn, &QToolButton::clicked, this, [this] { RedrawBtnClick(); });
   forms::Connect(ShowHexesBtn, &QToolButton::clicked, this, [this] { ShowHexesBtnClick(); });
   forms::Connect(HMapSB, &QScrollBar::valueChanged, this, [this] { HMapSBChange(); });
   forms::Connect(VMapSB, &QScrollBar::valueChanged, this, [this] { VMapSBChange(); });
   MapImg->OnMouseMove = [this](int x, int y) { MapImgMouseMove(x, y); };
+  ConnectMapEditing();
 }
 
 void TMainForm::FormCreate(const QString& programDir) {
@@ -276,6 +303,11 @@ void TMainForm::RedrawMap() {
   if (drawn.SecondaryRoadSwitchedOn) SecondaryRoad1->SetChecked(true);
   MapBitmap = std::move(drawn.MapBitmap);
   MapImg->SetPicture(std::move(drawn.Picture));
+  Marker.Forget();
+  ShowImageCounts();
+}
+
+void TMainForm::ShowImageCounts() {
   ImgNumLbl->setText(QString::fromStdString(map::ImgNumLblText(Tiles.Images)));
   SizeLbl->setText(QString::fromStdString(map::SizeLblText(Tiles.Images)));
 }
@@ -306,7 +338,10 @@ void TMainForm::LoadQRLMap1Click() {
       return;
   }
   setWindowTitle(Text(LoadedCaptionPrefix) + name);
+  ConvertZKTtoQRL1->setEnabled(true);
+  KX3Map1->setEnabled(true);
   ShowLoadedMap();
+  ForgetEditsOfOldMap();
 }
 
 void TMainForm::ShowLoadedMap() {
@@ -369,6 +404,192 @@ void TMainForm::VMapSBChange() {
   // Runs this handler again, nested, with the even row.
   if (even.Position != VMapSB->value()) VMapSB->setValue(even.Position);
   RedrawMap();
+}
+
+void TMainForm::ConvertZKTtoQRL1xClick() {
+  const bool useKxzktBuildings = ZKTBuildings->Checked();
+  ConvertOldMap(Kx2Command, [&](std::span<const uint8_t> file) {
+    return map::ConvertKx2Map(Doc, file, useKxzktBuildings);
+  });
+}
+
+void TMainForm::KX3Map1Click() {
+  ConvertOldMap(Kx3Command, [&](std::span<const uint8_t> file) { return map::ConvertKx3Map(Doc, file); });
+}
+
+void TMainForm::ZKTBuildingsClick() { ZKTBuildings->SetChecked(!ZKTBuildings->Checked()); }
+
+void TMainForm::ConvertOldMap(const OldMapCommand& command,
+                              const std::function<map::OldMapStatus(std::span<const uint8_t>)>& convert) {
+  // Filter and start folder stay as the last command left them.
+  OpenDialog1.SetTitle(Text(command.Title));
+  OpenDialog1.SetDefaultExt(Text(ConvertDefaultExt));
+  if (!OpenDialog1.Execute()) return;
+  const QString name = OpenDialog1.FileName();
+  const std::optional<std::vector<uint8_t>> file = ReadWholeFile(LocalPath(name));
+  if (!file) {
+    forms::ShowMessage(this, Text(command.OpenFailure).arg(name), QStringLiteral("File Error"));
+    return;
+  }
+  switch (convert(*file)) {
+    case map::OldMapStatus::Converted:
+      StoredWithoutUndo();
+      // Caption, scroll bars and map size stay: they follow the next load.
+      RedrawMap();
+      return;
+    case map::OldMapStatus::NotOldMapFile:
+      forms::ShowMessage(this, Text(command.WrongMagic), QStringLiteral("Fatal Error"));
+      return;
+    case map::OldMapStatus::DoesNotFit:
+      forms::ShowMessage(this, Text(DoesNotFitText).arg(name), QStringLiteral("Fatal Error"));
+      return;
+  }
+}
+
+// ---- Map editing with the mouse, the tile transfer and the one-hex undo ----
+
+void TMainForm::ConnectMapEditing() {
+  MapImg->OnClick = [this] { MapImgClick(); };
+  MapImg->OnMouseDown = [this](Qt::MouseButton button, int, int) { MapImgMouseDown(button); };
+  forms::Connect(UndoBtn, &QToolButton::clicked, this, [this] { UndoBtnClick(); });
+  forms::Connect(SpeedButton1, &QToolButton::clicked, this, [this] { SpeedButton1Click(); });
+  InspectionMode1->OnClick(this, [this] { InspectionMode1Click(); });
+  TileTransfer1->OnClick(this, [this] { TileTransfer1Click(); });
+  ShowAllRoadConnections1->OnClick(this, [this] { ShowAllRoadConnections1Click(); });
+  ShowRoadConnections1->OnClick(this, [this] { ShowRoadConnections1Click(); });
+  ToggleRoadConnection1->OnClick(this, [this] { ToggleRoadConnection1Click(); });
+  ToggleRoad1->OnClick(this, [this] { ToggleRoad1Click(); });
+  PavedRoad1->OnClick(this, [this] { PavedRoad1Click(); });
+  SecondaryRoad1->OnClick(this, [this] { SecondaryRoad1Click(); });
+  Railroad1->OnClick(this, [this] { Railroad1Click(); });
+}
+
+map::RoadKinds TMainForm::CheckedRoadKinds() const {
+  return {PavedRoad1->Checked(), SecondaryRoad1->Checked(), Railroad1->Checked()};
+}
+
+void TMainForm::MapImgClick() {
+  MapImg->EditPicture([this](QImage& picture) { Marker.Place(picture, Mouse.MouseX, Mouse.MouseY); });
+  const map::HexPos hex{Mouse.HexCol, Mouse.HexRow};
+  if (ToggleRoad1->Checked()) {
+    if (map::ToggleRoad(Doc, hex.Col, hex.Row, CheckedRoadKinds())) StoredWithoutUndo();
+    RedrawMap();
+  }
+  if (ToggleRoadConnection1->Checked()) {
+    const map::ConnectionClickOutcome click =
+        map::ConnectionClick(Doc, RoadClickState, {RoadFirstCol, RoadFirstRow}, hex, CheckedRoadKinds());
+    RoadClickState = click.RoadClickState;
+    RoadFirstCol = click.RoadFirst.Col;
+    RoadFirstRow = click.RoadFirst.Row;
+    if (click.Stored) StoredWithoutUndo();
+    if (click.Redraw) RedrawMap();
+  }
+  // After the road edits, so that the inspection window loads the hex as they
+  // left it and its next Retain does not write the old record back.
+  if (InspectionMode1->Checked()) ShowHexEditForm();
+}
+
+void TMainForm::MapImgMouseDown(Qt::MouseButton button) {
+  if (!TileTransfer1->Checked() || (button != Qt::RightButton && button != Qt::MiddleButton) || !TransferForm) return;
+  const int col = Mouse.HexCol;
+  const int row = Mouse.HexRow;
+  SaveUndoHex(col, row);
+  const uint16_t tile = map::StampTileWord(TransferForm->IconNumberText(), TransferForm->FileNumber());
+  Doc.SetTileWordAt(TransferForm->SectionNumber(), col, row, tile);
+  RedrawMap();
+  if (InspectionMode1->Checked()) ShowHexEditForm();
+}
+
+void TMainForm::SaveUndoHex(int col, int row) {
+  UndoHex = map::SaveUndoHex(Doc, col, row);
+  UndoBtn->setEnabled(true);
+}
+
+void TMainForm::RestoreUndoHex() {
+  map::RestoreUndoHex(Doc, UndoHex);
+  UndoBtn->setEnabled(false);
+}
+
+void TMainForm::StoredWithoutUndo() { UndoBtn->setEnabled(false); }
+
+void TMainForm::UndoBtnClick() {
+  // The restored hex shows at the next redraw.
+  if (UndoBtn->isEnabled()) RestoreUndoHex();
+}
+
+void TMainForm::ShowHexEditForm() {
+  if (!HexEditForm) return;
+  HexEditForm->show();
+  HexEditForm->raise();
+  HexEditForm->activateWindow();
+}
+
+void TMainForm::InspectionMode1Click() {
+  if (Doc.MapKind != map::CurrentMapKind) return;
+  if (InspectionMode1->Checked()) {
+    InspectionMode1->SetChecked(false);
+    if (HexEditForm) HexEditForm->hide();
+  } else {
+    ShowHexEditForm();
+    InspectionMode1->SetChecked(true);
+  }
+}
+
+void TMainForm::RoadsMenuItemClick(map::RoadsMenuItem item) {
+  using I = map::RoadsMenuItem;
+  struct ItemRow {
+    I Item;
+    std::unique_ptr<forms::CheckItem> TMainForm::*Check;
+    bool map::RoadsMenuMarks::*Mark;
+  };
+  const ItemRow rows[] = {
+      {I::ShowAllRoadConnections1, &TMainForm::ShowAllRoadConnections1, &map::RoadsMenuMarks::ShowAllRoadConnections1},
+      {I::ShowRoadConnections1, &TMainForm::ShowRoadConnections1, &map::RoadsMenuMarks::ShowRoadConnections1},
+      {I::ToggleRoadConnection1, &TMainForm::ToggleRoadConnection1, &map::RoadsMenuMarks::ToggleRoadConnection1},
+      {I::ToggleRoad1, &TMainForm::ToggleRoad1, &map::RoadsMenuMarks::ToggleRoad1},
+      {I::PavedRoad1, &TMainForm::PavedRoad1, &map::RoadsMenuMarks::PavedRoad1},
+      {I::SecondaryRoad1, &TMainForm::SecondaryRoad1, &map::RoadsMenuMarks::SecondaryRoad1},
+      {I::Railroad1, &TMainForm::Railroad1, &map::RoadsMenuMarks::Railroad1},
+  };
+  map::RoadsMenuState before;
+  before.RoadClickState = RoadClickState;
+  for (const ItemRow& row : rows) before.Marks.*row.Mark = (this->*row.Check)->Checked();
+  const map::RoadsMenuState after = map::RoadsMenuClick(item, before);
+  for (const ItemRow& row : rows) (this->*row.Check)->SetChecked(after.Marks.*row.Mark);
+  RoadClickState = after.RoadClickState;
+  RedrawMap();
+}
+
+void TMainForm::ShowAllRoadConnections1Click() { RoadsMenuItemClick(map::RoadsMenuItem::ShowAllRoadConnections1); }
+void TMainForm::ShowRoadConnections1Click() { RoadsMenuItemClick(map::RoadsMenuItem::ShowRoadConnections1); }
+void TMainForm::ToggleRoadConnection1Click() { RoadsMenuItemClick(map::RoadsMenuItem::ToggleRoadConnection1); }
+void TMainForm::ToggleRoad1Click() { RoadsMenuItemClick(map::RoadsMenuItem::ToggleRoad1); }
+void TMainForm::PavedRoad1Click() { RoadsMenuItemClick(map::RoadsMenuItem::PavedRoad1); }
+void TMainForm::SecondaryRoad1Click() { RoadsMenuItemClick(map::RoadsMenuItem::SecondaryRoad1); }
+void TMainForm::Railroad1Click() { RoadsMenuItemClick(map::RoadsMenuItem::Railroad1); }
+
+void TMainForm::TileTransfer1Click() {
+  if (Doc.MapKind != map::CurrentMapKind || !TransferForm) return;
+  if (TransferShown) {
+    TransferShown = false;
+    TransferForm->hide();
+    TileTransfer1->SetChecked(false);
+  } else {
+    TransferShown = true;
+    TransferForm->show();
+    TileTransfer1->SetChecked(true);
+  }
+}
+
+void TMainForm::SpeedButton1Click() { TileTransfer1Click(); }
+
+void TMainForm::ForgetEditsOfOldMap() {
+  if (RoadClickState == map::RoadFirstHexChosen) RoadClickState = map::RoadClickWaiting;
+  // The mouse has not moved, but the hex under it is one of the new map.
+  const map::HexPos hex = map::MouseToHex(Mouse.MouseX, Mouse.MouseY, ViewCol, ViewRow, Doc.MapWidth, Doc.MapHeight);
+  Mouse.HexCol = hex.Col;
+  Mouse.HexRow = hex.Row;
+  UndoBtn->setEnabled(false);
 }
 
 }  // namespace qrl::mapui

@@ -5,16 +5,22 @@
 #include <QImage>
 #include <QMainWindow>
 #include <QString>
+#include <functional>
 #include <memory>
+#include <span>
 #include <string>
 
 #include "forms/checkitem.h"
 #include "forms/filedialogs.h"
 #include "forms/formbase.h"
+#include "mapeditor/core/clickmarker.h"
 #include "mapeditor/core/mapdocument.h"
 #include "mapeditor/core/maprenderer.h"
 #include "mapeditor/core/mapview.h"
+#include "mapeditor/core/oldmapconvert.h"
+#include "mapeditor/core/roadedit.h"
 #include "mapeditor/core/tilecache.h"
+#include "mapeditor/core/undohex.h"
 
 class QAction;
 class QCheckBox;
@@ -25,6 +31,9 @@ class QToolButton;
 namespace qrl::mapui {
 
 class MapImage;
+struct OldMapCommand;
+class THexEditForm;
+class TTransferForm;
 
 class TMainForm : public QMainWindow, public forms::FormBase {
  public:
@@ -57,6 +66,37 @@ class TMainForm : public QMainWindow, public forms::FormBase {
   void MapImgMouseMove(int x, int y);  // (x, y) in MapImg's pixels
   void HMapSBChange();
   void VMapSBChange();
+  void ConvertZKTtoQRL1xClick();
+  void KX3Map1Click();
+  void ZKTBuildingsClick();
+
+  // Map editing with the mouse, the tile transfer and the one-hex undo.
+  void MapImgClick();                          // left click on the view
+  void MapImgMouseDown(Qt::MouseButton button);  // a right or middle press stamps
+  void UndoBtnClick();
+  void InspectionMode1Click();
+  void ShowAllRoadConnections1Click();
+  void ShowRoadConnections1Click();
+  void ToggleRoadConnection1Click();
+  void ToggleRoad1Click();
+  void PavedRoad1Click();
+  void SecondaryRoad1Click();
+  void Railroad1Click();
+  void TileTransfer1Click();
+  void SpeedButton1Click();
+
+  // Copies the hex's records into UndoHex and enables UndoBtn: every edit
+  // that Undo may revert calls it before it changes the hex.
+  void SaveUndoHex(int col, int row);
+  // Writes UndoHex back into its hex and disables UndoBtn; no redraw.
+  void RestoreUndoHex();
+  // An edit that takes no undo record has stored something in the map: Undo
+  // would now write its older hex over that change, so it is no longer
+  // offered. Every such edit calls this after it stored.
+  void StoredWithoutUndo();
+  // ImgNumLbl and SizeLbl from the tile statistics, which every own bitmap
+  // read adds to (the redraw's and the tile strip's).
+  void ShowImageCounts();
 
   // The document and the view over it.
   map::MapDocument& Doc;
@@ -68,6 +108,17 @@ class TMainForm : public QMainWindow, public forms::FormBase {
   // Set while the second click of a road connection is awaited; 0 while none is.
   int RoadClickState = 0;
   QImage MapBitmap;  // the last redraw's map drawing, without the grid
+  // The first hex of a road connection, while RoadClickState is 2.
+  int RoadFirstCol = 0;
+  int RoadFirstRow = 0;
+  map::UndoHex UndoHex;  // good to write back while UndoBtn is enabled
+  map::ClickMarker Marker;  // on the view picture until the next redraw
+  // The tile transfer window was shown by the menu command; changes together
+  // with TileTransfer1's mark.
+  bool TransferShown = false;
+  // The windows the editing shows and reads; set once they exist.
+  THexEditForm* HexEditForm = nullptr;
+  TTransferForm* TransferForm = nullptr;
 
   // Controls.
   MapImage* MapImg = nullptr;
@@ -125,6 +176,16 @@ class TMainForm : public QMainWindow, public forms::FormBase {
   // After a load: the view back at the top-left corner, the scroll ranges of
   // the new map, one redraw.
   void ShowLoadedMap();
+  // The steps both conversions share: the dialog, the file, the boxes of a
+  // refusal and the redraw after `convert` changed the map.
+  void ConvertOldMap(const OldMapCommand& command,
+                     const std::function<map::OldMapStatus(std::span<const uint8_t>)>& convert);
+  void ConnectMapEditing();
+  void RoadsMenuItemClick(map::RoadsMenuItem item);
+  map::RoadKinds CheckedRoadKinds() const;
+  void ShowHexEditForm();
+  // After a map load: nothing of the old map's edits may land in the new one.
+  void ForgetEditsOfOldMap();
 };
 
 }  // namespace qrl::mapui

@@ -28,4 +28,14 @@ void MapImage::mouseMoveEvent(QMouseEvent* event) {
   if (OnMouseMove) forms::RunHandler(window(), [&] { OnMouseMove(at.x(), at.y()); });
 }
 
+void MapImage::mousePressEvent(QMouseEvent* event) {
+  const QPoint at = event->position().toPoint();
+  if (OnMouseDown) forms::RunHandler(window(), [&] { OnMouseDown(event->button(), at.x(), at.y()); });
+}
+
+void MapImage::mouseReleaseEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton || !rect().contains(event->position().toPoint())) return;
+  if (OnClick) forms::RunHandler(window(), [&] { OnClick(); });
+}
+
 }  // namespace qrl::mapui

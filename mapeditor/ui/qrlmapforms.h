@@ -37,6 +37,11 @@ struct QrlMapForms {
 
 inline constexpr const char* ProgramTitle = "QrlMap";
 
+// Lets the main window, the tile transfer window and the terrain index reach
+// the windows they show and read (each is created before the next exists).
+void ConnectMapEditingForms(TMainForm& mainForm, THexEditForm& hexEditForm, TTransferForm& transferForm,
+                            TIndexForm& indexForm);
+
 // Sets the title and creates the windows over `doc` and `tiles`, which the
 // caller owns and keeps alive longer than `program`. `programDir` is the
 // program's folder, ending in "/".

@@ -170,7 +170,7 @@ TEST_F(MainFormTest, StartsWithTheViewEmptyAndTheControlsSetUp) {
   EXPECT_TRUE(Form->RedrawBtn->isEnabled());
   EXPECT_TRUE(Form->ShowHexesBtn->isEnabled());
   EXPECT_FALSE(Form->UndoBtn->isEnabled());
-  EXPECT_FALSE(Form->SpeedButton1->isEnabled());  // the tile transfer is not offered yet
+  EXPECT_TRUE(Form->SpeedButton1->isEnabled());
 
   EXPECT_EQ(Form->ProgramDir, SampleProgramFolder());
   EXPECT_EQ(Form->OpenDialog1.InitialDir(), Q(SampleProgramFolder()));
@@ -196,7 +196,7 @@ TEST_F(MainFormTest, TheMenusHoldEveryItemInOrderWithOnlyTheBuiltCommandsEnabled
       "Options | Show Hexes | check",
       "Options | Inspection Mode | off | check",
       "Options | Strat Map | off | check",
-      "Options | Tile Transfer | off | check",
+      "Options | Tile Transfer | check",
       "Tools | Import from Bitmap | off",
       "Tools | Import SDTS DEM | off",
       "Tools | -",
@@ -207,17 +207,17 @@ TEST_F(MainFormTest, TheMenusHoldEveryItemInOrderWithOnlyTheBuiltCommandsEnabled
       "Tools | Paste From Clipboard | off",
       "Tools | -",
       "Tools | Contour Map | off",
-      "Roads | Show All Road Connections | off | check",
+      "Roads | Show All Road Connections | check",
       "Roads | -",
-      "Roads | Show Road Connections | off | check",
-      "Roads | Toggle Road Connection | off | check",
-      "Roads | Toggle Road | off | check",
+      "Roads | Show Road Connections | check",
+      "Roads | Toggle Road Connection | check",
+      "Roads | Toggle Road | check",
       "Roads | -",
-      "Roads | Paved Road | off | check",
-      "Roads | Secondary Road | off | check",
-      "Roads | Railroad | off | check",
+      "Roads | Paved Road | check",
+      "Roads | Secondary Road | check",
+      "Roads | Railroad | check",
       "Convert | ZKT 2.x Map | off",
-      "Convert | Use KXZKT Buildings | off | check",
+      "Convert | Use KXZKT Buildings | check",
       "Convert | -",
       "Convert | KX3 Map To QRL 1.0 | off",
       "Help | About",
