@@ -231,9 +231,9 @@ void THexEditForm::CopyS8BtnClick() { RecordClipboard.Copy(Doc, Inspected()); }
 
 void THexEditForm::PasteS8BtnClick() {
   if (!RecordClipboard.Paste(Doc, Inspected())) return;
+  if (Host.StoredWithoutUndo) Host.StoredWithoutUndo();
   Doc.NoteChange();
   ShownRevision = Doc.Revision;
-  if (Host.StoredWithoutUndo) Host.StoredWithoutUndo();
   ShowHexRecord();
 }
 

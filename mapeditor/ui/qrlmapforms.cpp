@@ -21,12 +21,19 @@ QrlMapForms CreateQrlMapForms(forms::Program& program, map::MapDocument& doc, ma
       program.CreateForm<TIndexForm>(),
   };
   ConnectMapEditingForms(forms.MainForm, forms.HexEditForm, forms.TransferForm, forms.IndexForm);
+  forms.MainForm.CopyForm = &forms.CopyForm;
   return forms;
 }
 
 void ConnectMapEditingForms(TMainForm& mainForm, THexEditForm& hexEditForm, TTransferForm& transferForm,
                             TIndexForm& indexForm) {
   mainForm.HexEditForm = &hexEditForm;
+  hexEditForm.SetHost({
+      .MouseHex = [&mainForm] { return map::HexPos{mainForm.Mouse.HexCol, mainForm.Mouse.HexRow}; },
+      .TakeUndoRecord = [&mainForm](map::HexPos hex) { mainForm.SaveUndoHex(hex.Col, hex.Row); },
+      .StoredWithoutUndo = [&mainForm] { mainForm.StoredWithoutUndo(); },
+      .SaveDialog = &mainForm.SaveDialog1,
+  });
   mainForm.TransferForm = &transferForm;
   transferForm.IndexForm = &indexForm;
   indexForm.TransferForm = &transferForm;

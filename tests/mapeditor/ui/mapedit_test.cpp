@@ -67,7 +67,7 @@ class MapEditTest : public ::testing::Test {
  protected:
   void SetUp() override {
     Main = std::make_unique<TMainForm>(Doc, Tiles, Q(Folder));
-    HexEdit = std::make_unique<THexEditForm>();
+    HexEdit = std::make_unique<THexEditForm>(Doc);
     Transfer = std::make_unique<TTransferForm>(*Main);
     Index = std::make_unique<TIndexForm>();
     ConnectMapEditingForms(*Main, *HexEdit, *Transfer, *Index);
