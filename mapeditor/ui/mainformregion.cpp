@@ -38,8 +38,13 @@ std::optional<map::RegionRect> TMainForm::AskRegionToCopy() {
   if (!CopyForm) return std::nullopt;
   CopyForm->PrepareForCopy();
   if (!CopyForm->ShowModal()) return std::nullopt;
-  return map::RegionRect{EditValue(CopyForm->X0Edit), EditValue(CopyForm->Y0Edit), EditValue(CopyForm->X1Edit),
-                         EditValue(CopyForm->Y1Edit)};
+  // Parsed in this order, so that of several bad edits the first of these is named.
+  map::RegionRect rect;
+  rect.X0 = EditValue(CopyForm->X0Edit);
+  rect.X1 = EditValue(CopyForm->X1Edit);
+  rect.Y0 = EditValue(CopyForm->Y0Edit);
+  rect.Y1 = EditValue(CopyForm->Y1Edit);
+  return rect;
 }
 
 std::optional<map::HexPos> TMainForm::AskPasteTarget() {

@@ -317,8 +317,8 @@ TEST_F(RegionCommandsTest, EveryBox) {
     SetClipboard(text);
     EXPECT_TRUE(Copy(Main->PasteFromClipboard1, {"0", "0"}).Shown);
   }
-  // An edit that is no number.
-  Copy(Main->CopyToClopboard1, {"abc"});
+  // Edits that are no number: the corners are read X0, X1, Y0, Y1.
+  Copy(Main->CopyToClopboard1, {"0", "abc", "xyz", "0"});
   EXPECT_TRUE(Doc.MapFileBuf == loaded);
 
   struct Box {
@@ -341,7 +341,7 @@ TEST_F(RegionCommandsTest, EveryBox) {
       {BoxKind::Message, "Data on clipboard is invalid", "Clipboard Paste Error"},
       {BoxKind::Message, "Data on clipboard is invalid", "Clipboard Paste Error"},
       {BoxKind::Message, "Data on clipboard is invalid", "Clipboard Paste Error"},
-      {BoxKind::Exception, "'abc' is not a valid integer value", ""},
+      {BoxKind::Exception, "'xyz' is not a valid integer value", ""},
   };
   ASSERT_EQ(Boxes.Entries().size(), std::size(expected));
   for (size_t i = 0; i < std::size(expected); ++i) {
