@@ -10,24 +10,18 @@
 #include <QTest>
 #include <QToolButton>
 
-#include "forms/filedialogs.h"
-#include "forms/messages.h"
 #include "gamefile/fileio.h"
 #include "mapeditor/core/mapfile.h"
 #include "mapeditor/ui/hexeditform.h"
-#include "mapeditor/ui/indexform.h"
 #include "mapeditor/ui/mainform.h"
-#include "mapeditor/ui/qrlmapforms.h"
 #include "mapeditor/ui/transferform.h"
-#include "tests/support/gamefilebuilder.h"
+#include "tests/mapeditor/ui/mapeditrig.h"
 #include "tools/sampledata/samplemap.h"
 
 namespace qrl::mapui {
 namespace {
 
 using forms::BoxKind;
-
-QString Q(const std::string& text) { return QString::fromStdString(text); }
 
 constexpr map::HexPos Hex{5, 4};
 constexpr map::HexPos OtherHex{6, 4};
@@ -47,25 +41,12 @@ map::MapDocument InspectedMap() {
   return doc;
 }
 
-void Activate(forms::FormBase& window) { window.WatchEvent(QEvent(QEvent::WindowActivate)); }
-
-class InspectionWindowTest : public ::testing::Test {
+class InspectionWindowTest : public MapEditRig {
  protected:
-  void SetUp() override {
-    Main = std::make_unique<TMainForm>(Doc, Tiles, Q(Folder));
-    HexEdit = std::make_unique<THexEditForm>(Doc);
-    Transfer = std::make_unique<TTransferForm>(*Main);
-    Index = std::make_unique<TIndexForm>();
-    ConnectMapEditingForms(*Main, *HexEdit, *Transfer, *Index);
-    Main->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(Main.get()));
-  }
+  InspectionWindowTest() : MapEditRig("inspection") {}
 
   void Load(const map::MapDocument& doc) {
-    test::WriteFile(Folder + "map.dat", map::BuildMapFile(doc));
-    forms::DialogScript script;
-    script.Choose(Q(Folder + "map.dat"));
-    Main->LoadQRLMap1->trigger();
+    MapEditRig::Load(doc);
     ASSERT_EQ(Doc.MapKind, map::CurrentMapKind);
   }
 
@@ -90,15 +71,6 @@ class InspectionWindowTest : public ::testing::Test {
     ASSERT_EQ(HexEdit->S8Grid->Row(), row);
   }
 
-  forms::MessageLog Boxes;
-  forms::DialogScript Unanswered;
-  std::string Folder = test::MakeTempFolder("inspection");
-  map::MapDocument Doc;
-  map::TileCache Tiles;
-  std::unique_ptr<TMainForm> Main;
-  std::unique_ptr<THexEditForm> HexEdit;
-  std::unique_ptr<TTransferForm> Transfer;
-  std::unique_ptr<TIndexForm> Index;
 };
 
 TEST_F(InspectionWindowTest, TheWindowCarriesItsNamesHeadingsAndDesignTexts) {

@@ -14,18 +14,14 @@
 #include <QToolButton>
 #include <filesystem>
 
-#include "forms/filedialogs.h"
-#include "forms/messages.h"
 #include "gamefile/fileio.h"
 #include "mapeditor/core/mapfile.h"
 #include "mapeditor/core/regiontext.h"
 #include "mapeditor/ui/copyform.h"
 #include "mapeditor/ui/hexeditform.h"
-#include "mapeditor/ui/indexform.h"
 #include "mapeditor/ui/mainform.h"
-#include "mapeditor/ui/qrlmapforms.h"
 #include "mapeditor/ui/transferform.h"
-#include "tests/support/gamefilebuilder.h"
+#include "tests/mapeditor/ui/mapeditrig.h"
 #include "tools/sampledata/samplemap.h"
 
 namespace qrl::mapui {
@@ -33,8 +29,6 @@ namespace {
 
 using forms::BoxKind;
 using test::Bytes;
-
-QString Q(const std::string& text) { return QString::fromStdString(text); }
 
 // A 30 x 20 map whose hexes all differ.
 map::MapDocument VariedMap() {
@@ -57,25 +51,18 @@ struct DialogSeen {
   QString X1;
 };
 
-class RegionCommandsTest : public ::testing::Test {
+class RegionCommandsTest : public MapEditRig {
  protected:
+  RegionCommandsTest() : MapEditRig("region") {}
+
   void SetUp() override {
-    Main = std::make_unique<TMainForm>(Doc, Tiles, Q(Folder));
-    HexEdit = std::make_unique<THexEditForm>(Doc);
-    Transfer = std::make_unique<TTransferForm>(*Main);
-    Index = std::make_unique<TIndexForm>();
-    ConnectMapEditingForms(*Main, *HexEdit, *Transfer, *Index);
+    MapEditRig::SetUp();
     Main->CopyForm = &CopyForm;
-    Main->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(Main.get()));
     QGuiApplication::clipboard()->setText("before");
   }
 
   void Load(const map::MapDocument& doc) {
-    test::WriteFile(Folder + "map.dat", map::BuildMapFile(doc));
-    forms::DialogScript script;
-    script.Choose(Q(Folder + "map.dat"));
-    Main->LoadQRLMap1->trigger();
+    MapEditRig::Load(doc);
     ASSERT_EQ(Doc.MapKind, map::CurrentMapKind);
   }
 
@@ -107,15 +94,6 @@ class RegionCommandsTest : public ::testing::Test {
     return bytes ? std::string(bytes->begin(), bytes->end()) : std::string("(none)");
   }
 
-  forms::MessageLog Boxes;
-  forms::DialogScript Unanswered;
-  std::string Folder = test::MakeTempFolder("region");
-  map::MapDocument Doc;
-  map::TileCache Tiles;
-  std::unique_ptr<TMainForm> Main;
-  std::unique_ptr<THexEditForm> HexEdit;
-  std::unique_ptr<TTransferForm> Transfer;
-  std::unique_ptr<TIndexForm> Index;
   TCopyForm CopyForm;
 };
 
