@@ -91,6 +91,11 @@ struct MapDocument {
   int32_t MapStride = SmallMapStride;
   int32_t MapWidth = InitialMapWidth;
   int32_t MapHeight = InitialMapHeight;
+  // Counts the changes of the map: a load, and every store into it. A window
+  // that shows map bytes compares it with the count at its last reload to
+  // tell whether what it shows may have changed since.
+  uint64_t Revision = 0;
+  void NoteChange() { ++Revision; }
 
   // Sets SectionWanted for the ids of MapSectionIds (start-up).
   void MarkWantedSections();

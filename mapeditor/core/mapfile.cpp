@@ -64,6 +64,7 @@ MapLoadOutcome LoadMapFromGameFile(std::span<const uint8_t> file, MapDocument& d
   doc.MapStride = fresh->MapStride;
   doc.MapWidth = fresh->MapWidth;
   doc.MapHeight = fresh->MapHeight;
+  doc.NoteChange();
   return {MapLoadStatus::Loaded, 0};
 }
 

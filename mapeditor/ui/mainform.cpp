@@ -108,13 +108,13 @@ std::vector<MenuRow> MainMenuTable() {
         Item("Save Map Image", &F::SaveMapImage1, Offered), Item("Image Quality", &F::ImageQuality1, Offered), Separator(),
         Item("Exit", &F::Exit1, Offered)}},
       {"Options",
-       {Check("Show Hexes", &F::ShowHexes1, Offered), Check("Inspection Mode", &F::InspectionMode1, NotYet),
+       {Check("Show Hexes", &F::ShowHexes1, Offered), Check("Inspection Mode", &F::InspectionMode1, Offered),
         Check("Strat Map", &F::StratMap1, Offered), Check("Tile Transfer", &F::TileTransfer1, Offered)}},
       {"Tools",
        {Item("Import from Bitmap", &F::Tools1, Offered), Item("Import SDTS DEM", &F::ImportSDTSDEM1, Offered), Separator(),
-        Item("Copy To File", &F::CopyToFile1, NotYet), Item("Paste From File", &F::PasteFromFile1, NotYet), Separator(),
-        Item("Copy To Clipboard", &F::CopyToClopboard1, NotYet),
-        Item("Paste From Clipboard", &F::PasteFromClipboard1, NotYet), Separator(),
+        Item("Copy To File", &F::CopyToFile1, Offered), Item("Paste From File", &F::PasteFromFile1, Offered), Separator(),
+        Item("Copy To Clipboard", &F::CopyToClopboard1, Offered),
+        Item("Paste From Clipboard", &F::PasteFromClipboard1, Offered), Separator(),
         Item("Contour Map", &F::ContourMap1, Offered)}},
       {"Roads",
        {Check("Show All Road Connections", &F::ShowAllRoadConnections1, Offered), Separator(),
@@ -485,6 +485,10 @@ void TMainForm::ConnectMapEditing() {
   forms::Connect(SpeedButton1, &QToolButton::clicked, this, [this] { SpeedButton1Click(); });
   InspectionMode1->OnClick(this, [this] { InspectionMode1Click(); });
   TileTransfer1->OnClick(this, [this] { TileTransfer1Click(); });
+  forms::Connect(CopyToFile1, &QAction::triggered, this, [this] { CopyToFile1Click(); });
+  forms::Connect(PasteFromFile1, &QAction::triggered, this, [this] { PasteFromFile1Click(); });
+  forms::Connect(CopyToClopboard1, &QAction::triggered, this, [this] { CopyToClipboard1Click(); });
+  forms::Connect(PasteFromClipboard1, &QAction::triggered, this, [this] { PasteFromClipboard1Click(); });
   ShowAllRoadConnections1->OnClick(this, [this] { ShowAllRoadConnections1Click(); });
   ShowRoadConnections1->OnClick(this, [this] { ShowRoadConnections1Click(); });
   ToggleRoadConnection1->OnClick(this, [this] { ToggleRoadConnection1Click(); });
@@ -526,6 +530,7 @@ void TMainForm::MapImgMouseDown(Qt::MouseButton button) {
   SaveUndoHex(col, row);
   const uint16_t tile = map::StampTileWord(TransferForm->IconNumberText(), TransferForm->FileNumber());
   Doc.SetTileWordAt(TransferForm->SectionNumber(), col, row, tile);
+  Doc.NoteChange();
   RedrawMap();
   if (InspectionMode1->Checked()) ShowHexEditForm();
 }
@@ -537,10 +542,14 @@ void TMainForm::SaveUndoHex(int col, int row) {
 
 void TMainForm::RestoreUndoHex() {
   map::RestoreUndoHex(Doc, UndoHex);
+  Doc.NoteChange();
   UndoBtn->setEnabled(false);
 }
 
-void TMainForm::StoredWithoutUndo() { UndoBtn->setEnabled(false); }
+void TMainForm::StoredWithoutUndo() {
+  Doc.NoteChange();
+  UndoBtn->setEnabled(false);
+}
 
 void TMainForm::UndoBtnClick() {
   // The restored hex shows at the next redraw.

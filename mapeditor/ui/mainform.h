@@ -7,6 +7,7 @@
 #include <QString>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 
@@ -18,6 +19,7 @@
 #include "mapeditor/core/maprenderer.h"
 #include "mapeditor/core/mapview.h"
 #include "mapeditor/core/oldmapconvert.h"
+#include "mapeditor/core/regiontext.h"
 #include "mapeditor/core/roadedit.h"
 #include "mapeditor/core/quadrantexport.h"
 #include "mapeditor/core/tilecache.h"
@@ -33,6 +35,7 @@ namespace qrl::mapui {
 
 class MapImage;
 struct OldMapCommand;
+class TCopyForm;
 class THexEditForm;
 class TTransferForm;
 class TContourForm;
@@ -101,6 +104,12 @@ class TMainForm : public QMainWindow, public forms::FormBase {
   void TileTransfer1Click();
   void SpeedButton1Click();
 
+  // Region copy and paste (mainformregion.cpp).
+  void CopyToFile1Click();
+  void CopyToClipboard1Click();
+  void PasteFromFile1Click();
+  void PasteFromClipboard1Click();
+
   // Copies the hex's records into UndoHex and enables UndoBtn: every edit
   // that Undo may revert calls it before it changes the hex.
   void SaveUndoHex(int col, int row);
@@ -142,6 +151,7 @@ class TMainForm : public QMainWindow, public forms::FormBase {
   bool TransferShown = false;
   // The windows the editing shows and reads; set once they exist.
   THexEditForm* HexEditForm = nullptr;
+  TCopyForm* CopyForm = nullptr;
   TTransferForm* TransferForm = nullptr;
   // The strategic map is rebuilt on its next activation: set at start and by
   // each load, cleared by the rebuild.
@@ -216,6 +226,13 @@ class TMainForm : public QMainWindow, public forms::FormBase {
   void RoadsMenuItemClick(map::RoadsMenuItem item);
   map::RoadKinds CheckedRoadKinds() const;
   void ShowHexEditForm();
+  // The region dialog's corners or target hex; nullopt when it was cancelled.
+  // Throws ConversionError for an edit that is no integer.
+  std::optional<map::RegionRect> AskRegionToCopy();
+  std::optional<map::HexPos> AskPasteTarget();
+  // Shows the refusal box of a region that cannot be copied (none for an empty one).
+  bool RegionCanBeCopied(const map::RegionRect& rect);
+  void RegionPasted(const map::RegionPasteResult& result);
   // After a map load: nothing of the old map's edits may land in the new one.
   void ForgetEditsOfOldMap();
 

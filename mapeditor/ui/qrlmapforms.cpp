@@ -8,7 +8,7 @@ QrlMapForms CreateQrlMapForms(forms::Program& program, map::MapDocument& doc, ma
   // Created one by one in this order; the main window first.
   TMainForm& mainForm = program.CreateForm<TMainForm>(doc, tiles, programDir);
   TCopyForm& copyForm = program.CreateForm<TCopyForm>();
-  THexEditForm& hexEditForm = program.CreateForm<THexEditForm>();
+  THexEditForm& hexEditForm = program.CreateForm<THexEditForm>(doc);
   TImportForm& importForm = program.CreateForm<TImportForm>(doc, random);
   TQualityForm& qualityForm = program.CreateForm<TQualityForm>(mainForm.JpegQuality);
   TLoadShp& loadShp = program.CreateForm<TLoadShp>();
@@ -22,6 +22,7 @@ QrlMapForms CreateQrlMapForms(forms::Program& program, map::MapDocument& doc, ma
   mainForm.ImportForm = &importForm;
   importForm.OnMapChanged = [&mainForm] { mainForm.StoredWithoutUndo(); };
   mainForm.SDTS = &sdts;
+  mainForm.CopyForm = &copyForm;
   return QrlMapForms{mainForm, copyForm, hexEditForm, importForm, qualityForm, loadShp,
                      stratForm, transferForm, contourForm, sdts, indexForm};
 }
@@ -29,6 +30,12 @@ QrlMapForms CreateQrlMapForms(forms::Program& program, map::MapDocument& doc, ma
 void ConnectMapEditingForms(TMainForm& mainForm, THexEditForm& hexEditForm, TTransferForm& transferForm,
                             TIndexForm& indexForm) {
   mainForm.HexEditForm = &hexEditForm;
+  hexEditForm.SetHost({
+      .MouseHex = [&mainForm] { return map::HexPos{mainForm.Mouse.HexCol, mainForm.Mouse.HexRow}; },
+      .TakeUndoRecord = [&mainForm](map::HexPos hex) { mainForm.SaveUndoHex(hex.Col, hex.Row); },
+      .StoredWithoutUndo = [&mainForm] { mainForm.StoredWithoutUndo(); },
+      .SaveDialog = &mainForm.SaveDialog1,
+  });
   mainForm.TransferForm = &transferForm;
   transferForm.IndexForm = &indexForm;
   indexForm.TransferForm = &transferForm;

@@ -14,19 +14,15 @@
 #include <QToolButton>
 #include <filesystem>
 
-#include "forms/filedialogs.h"
-#include "forms/messages.h"
 #include "gamefile/bytes.h"
 #include "gamefile/fileio.h"
 #include "mapeditor/core/mapfile.h"
 #include "mapeditor/core/transferstrip.h"
 #include "mapeditor/ui/hexeditform.h"
-#include "mapeditor/ui/indexform.h"
 #include "mapeditor/ui/mainform.h"
 #include "mapeditor/ui/mapimage.h"
-#include "mapeditor/ui/qrlmapforms.h"
 #include "mapeditor/ui/transferform.h"
-#include "tests/support/gamefilebuilder.h"
+#include "tests/mapeditor/ui/mapeditrig.h"
 #include "tools/sampledata/samplemap.h"
 #include "tools/sampledata/shpencoder.h"
 
@@ -35,8 +31,6 @@ namespace {
 
 using forms::BoxKind;
 using test::Bytes;
-
-QString Q(const std::string& text) { return QString::fromStdString(text); }
 
 constexpr int16_t Green = 13;
 
@@ -63,25 +57,9 @@ QPoint HexCentre(int col, int row) {
           map::TileOriginY + row * map::HexPitchY + map::HexPitchY / 2};
 }
 
-class MapEditTest : public ::testing::Test {
+class MapEditTest : public MapEditRig {
  protected:
-  void SetUp() override {
-    Main = std::make_unique<TMainForm>(Doc, Tiles, Q(Folder));
-    HexEdit = std::make_unique<THexEditForm>();
-    Transfer = std::make_unique<TTransferForm>(*Main);
-    Index = std::make_unique<TIndexForm>();
-    ConnectMapEditingForms(*Main, *HexEdit, *Transfer, *Index);
-    Tiles.ShpDir = Folder;
-    Main->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(Main.get()));
-  }
-
-  void Load(const map::MapDocument& doc, const std::string& name = "map.dat") {
-    test::WriteFile(Folder + name, map::BuildMapFile(doc));
-    forms::DialogScript script;
-    script.Choose(Q(Folder + name));
-    Main->LoadQRLMap1->trigger();
-  }
+  MapEditTest() : MapEditRig("mapedit") {}
 
   void WriteShp(int file, const Bytes& bytes) { test::WriteFile(Folder + map::ShpFileName(file), bytes); }
 
@@ -110,15 +88,6 @@ class MapEditTest : public ::testing::Test {
     QTest::mouseRelease(Main->MapImg, button, {}, HexCentre(col, row));
   }
 
-  forms::MessageLog Boxes;
-  forms::DialogScript Unanswered;
-  std::string Folder = test::MakeTempFolder("mapedit");
-  map::MapDocument Doc;
-  map::TileCache Tiles;
-  std::unique_ptr<TMainForm> Main;
-  std::unique_ptr<THexEditForm> HexEdit;
-  std::unique_ptr<TTransferForm> Transfer;
-  std::unique_ptr<TIndexForm> Index;
 };
 
 TEST_F(MapEditTest, TheTransferAndIndexWindowsCarryTheirNamesAndDesignValues) {
