@@ -39,6 +39,7 @@ RecordLoopResult ReadSaveFileRecords(std::span<const uint8_t> file, GameFileSlot
       // The slot being decoded stays empty and is not counted as read, so
       // no writer can store it as an empty record in place of its data.
       result.TooMuchData = true;
+      result.StoppedAtSlot = slot;
       slots.RecordCount = slot - 1;
       slots.SlotOffset[size_t(slot)] = int32_t(total);
       for (int rest = slot + 1; rest <= MaxRecordSlots; ++rest) slots.SlotOffset[size_t(rest)] = 0;

@@ -27,6 +27,7 @@ struct GameFileSlots {
 struct RecordLoopResult {
   bool TooMuchData = false;        // decoding stopped at the 5,000,000-byte limit
   bool RecordsBeyondSlots = false; // the file holds a record after the 99th
+  int StoppedAtSlot = 0;           // with TooMuchData: the slot whose decoding hit the limit
   bool Incomplete() const { return TooMuchData || RecordsBeyondSlots; }
 };
 
