@@ -28,6 +28,7 @@
 #include "mapeditor/ui/mapimage.h"
 #include "mapeditor/ui/qrlmapforms.h"
 #include "tests/support/gamefilebuilder.h"
+#include "tests/support/namedpipe.h"
 #include "tools/sampledata/samplemap.h"
 #include "tools/sampledata/sampletiles.h"
 #include "tools/sampledata/shpencoder.h"
@@ -424,6 +425,7 @@ TEST_F(MainFormTest, AFailedLoadShowsItsBoxAndKeepsTheMapAndTheCaption) {
   test::WriteFile(Folder + "bad/huge.dat",
                   test::GameFileBuilder().Section(map::BaseLayerSection, Bytes(1'300'000, 0)).Build());
   const std::string missing = Folder + "bad/nosuch.dat";
+  const test::NamedPipe pipe(Folder + "bad/pipe.dat");
 
   struct Case {
     std::string Path;
@@ -434,6 +436,7 @@ TEST_F(MainFormTest, AFailedLoadShowsItsBoxAndKeepsTheMapAndTheCaption) {
   };
   const Case cases[] = {
       {missing, BoxKind::ErrorDialog, "Could not open " + Q(missing), "Error", false},
+      {pipe.PathName(), BoxKind::ErrorDialog, "Could not open " + Q(pipe.PathName()), "Error", false},
       {Folder + "bad/brund.dat", BoxKind::Message, "This is not a KXQRL file!", "Fatal Error", true},
       {Folder + "bad/norecords.dat", BoxKind::ErrorDialog, "Could not find section 8", "Error", true},
       {Folder + "bad/huge.dat", BoxKind::ErrorDialog, "The map in " + Q(Folder) + "bad/huge.dat is too large to load",
@@ -464,6 +467,7 @@ TEST_F(MainFormTest, AFailedLoadShowsItsBoxAndKeepsTheMapAndTheCaption) {
     EXPECT_EQ(Form->HMapSB->maximum(), 16);
     EXPECT_EQ(Form->MapImg->Picture(), picture);
   }
+  EXPECT_FALSE(pipe.HadToUnblock());
 }
 
 TEST_F(MainFormTest, ASaveThatCannotBeWrittenLeavesTheOldFile) {

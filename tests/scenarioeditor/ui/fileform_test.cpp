@@ -8,6 +8,7 @@
 #include <filesystem>
 
 #include "tests/scenarioeditor/ui/qrledrig.h"
+#include "tests/support/namedpipe.h"
 
 namespace qrl::scenui::test {
 namespace {
@@ -146,6 +147,34 @@ TEST_F(FileFormTest, OkWithNothingChosenDoesNothingAndACancelledWindowKeepsTheDo
   EXPECT_EQ(rig.Doc().CurrentFile, Folder + "SCEN001.DAT");
   rig.ClickSide(1);
   EXPECT_EQ(rig.ShownCell(4, 1), "64");
+}
+
+// A named pipe where a comment file or a game file is expected is a file
+// that does not open: the command-line load, the listing and the windowed
+// load go on at once without its comment, and the pipe is not listed.
+TEST(NamedPipeTest, APipeNamedLikeACommentOrGameFileIsTakenAsAFileThatDoesNotOpen) {
+  const std::string folder = qrl::test::MakeTempFolder("pipes");
+  const std::string game = Put(folder, "SCEN001.DAT", TwoSides().Build());
+  qrl::test::NamedPipe comment(folder + "SCEN001.cmt");
+  qrl::test::NamedPipe gameLike(folder + "scen002.dat");
+
+  QrlEdRig rig(StartUpIn(folder, game));
+  EXPECT_EQ(rig.Doc().CurrentFile, game);
+  EXPECT_EQ(rig.Doc().CommentText, "");
+  EXPECT_EQ(rig.ShownCell(2, 1), "Pz IV 1");
+
+  std::vector<QString> listed;
+  rig.Answers.Then([&](TFileForm& form) {
+    listed = ItemTexts(*form.FileList);
+    FileFormAnswers::Choose("SCEN001.DAT -> ")(form);
+  });
+  rig.Form1().LoadQRLSave1Click();
+  EXPECT_EQ(listed, std::vector<QString>({"SCEN001.DAT -> "}));
+  EXPECT_EQ(rig.Doc().CurrentFile, game);
+  EXPECT_EQ(rig.Doc().CommentText, "");
+  EXPECT_TRUE(rig.Log.Entries().empty());
+  EXPECT_FALSE(comment.HadToUnblock());
+  EXPECT_FALSE(gameLike.HadToUnblock());
 }
 
 }  // namespace
