@@ -18,9 +18,7 @@ bool IsSizeSection(int32_t id) { return id == MapWidthSection || id == MapHeight
 
 }  // namespace
 
-bool IsRequiredMapSection(int32_t id) {
-  return (id >= BaseLayerSection && id <= HexRecordSection) || id == TileStackSection || IsSizeSection(id);
-}
+bool IsRequiredMapSection(int32_t id) { return id == BaseLayerSection || IsSizeSection(id); }
 
 MapLoadOutcome LoadMapFromGameFile(std::span<const uint8_t> file, MapDocument& doc) {
   if (!HasCurrentGameMagic(file)) return {MapLoadStatus::NotKxqrl, 0};
@@ -39,8 +37,10 @@ MapLoadOutcome LoadMapFromGameFile(std::span<const uint8_t> file, MapDocument& d
     }
     if (scan.Overflow) return {MapLoadStatus::TooLarge, id};
     if (!scan.Found) {
-      // A section the drawing cannot do without refuses the load, also when
-      // nobody asked for it; the others are taken as empty.
+      // Without the base layer or the map size there is no map, also when
+      // nobody asked for them. Any other section is taken as empty, as the
+      // other program's map-only save leaves out the empty ones; every
+      // per-hex access is checked against the section's size.
       if (IsRequiredMapSection(id)) return {MapLoadStatus::MissingSection, id};
       fresh->SectionOffset[size_t(id)] = fresh->MapFileBufFill;
       fresh->SectionSize[size_t(id)] = 0;

@@ -22,8 +22,9 @@ struct MapLoadOutcome {
   int32_t SectionId = 0;  // the missing section, for MissingSection
 };
 
-// Sections whose absence refuses a load; the other map sections may be
-// missing and are then taken as empty.
+// Sections whose absence refuses a load (the base layer and the map size);
+// the other map sections may be missing and are then taken as empty, and a
+// save writes them as empty records.
 bool IsRequiredMapSection(int32_t id);
 // Sections 38 and 39 must hold at least their 16-bit value.
 inline constexpr int32_t MapSizeSectionMinBytes = 2;

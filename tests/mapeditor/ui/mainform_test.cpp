@@ -263,6 +263,26 @@ TEST(QrlMapStartUpTest, CreatesTheWindowsWithTheMainWindowFirstAndFindsTheShpFol
   QCoreApplication::setApplicationName(savedName);
 }
 
+// The other program's map-only save leaves out empty map sections.
+TEST_F(MainFormTest, AMapWithoutItsOverlayTerrainAndStackSectionsLoadsAndDraws) {
+  const map::MapDocument sample = sample::BuildSampleMap();
+  test::GameFileBuilder partial;
+  for (int32_t id : {2, 16, 17, 20, 29, 38, 39, 47, 48}) {
+    auto bytes = sample.Section(id);
+    partial.Section(id, Bytes(bytes.begin(), bytes.end()));
+  }
+  test::WriteFile(Folder + "pzmap00.dat", partial.Build());
+  Load(Folder + "pzmap00.dat");
+  EXPECT_TRUE(Boxes.Entries().empty());
+  EXPECT_EQ(Form->windowTitle(), "QRL : " + Q(Folder + "pzmap00.dat"));
+  EXPECT_EQ(Doc.MapWidth, sample.MapWidth);
+  for (int32_t id : {3, 4, 5, 6, 7, 8, 28}) EXPECT_EQ(Doc.SectionSize[size_t(id)], 0) << id;
+  map::TileCache freshTiles;
+  freshTiles.ShpDir = Tiles.ShpDir;
+  map::MapViewOptions origin;
+  EXPECT_EQ(Form->MapImg->Picture(), map::RedrawMap(Doc, freshTiles, origin).Picture);
+}
+
 TEST_F(MainFormTest, LoadingShowsTheNewMapFromTheTopLeftCorner) {
   Load(WriteMap("labelled.dat", LabelledMap(30, 20)));
   Form->HMapSB->setSliderPosition(5);
@@ -413,15 +433,15 @@ TEST_F(MainFormTest, SavingWritesTheLoadedMapAndAReloadSavesTheSameFile) {
 
 TEST_F(MainFormTest, AFailedLoadShowsItsBoxAndKeepsTheMapAndTheCaption) {
   const map::MapDocument good = LabelledMap(30, 20);
-  test::GameFileBuilder withoutRecords;
+  test::GameFileBuilder withoutWidth;
   for (int32_t id : MapSectionIds)
-    if (id != map::HexRecordSection) {
+    if (id != map::MapWidthSection) {
       auto bytes = good.Section(id);
-      withoutRecords.Section(id, Bytes(bytes.begin(), bytes.end()));
+      withoutWidth.Section(id, Bytes(bytes.begin(), bytes.end()));
     }
   std::filesystem::create_directories(Folder + "bad");
   test::WriteFile(Folder + "bad/brund.dat", test::GameFileBuilder("BRUND2_SAVE_V100").Build());
-  test::WriteFile(Folder + "bad/norecords.dat", withoutRecords.Build());
+  test::WriteFile(Folder + "bad/nowidth.dat", withoutWidth.Build());
   test::WriteFile(Folder + "bad/huge.dat",
                   test::GameFileBuilder().Section(map::BaseLayerSection, Bytes(1'300'000, 0)).Build());
   const std::string missing = Folder + "bad/nosuch.dat";
@@ -438,7 +458,7 @@ TEST_F(MainFormTest, AFailedLoadShowsItsBoxAndKeepsTheMapAndTheCaption) {
       {missing, BoxKind::ErrorDialog, "Could not open " + Q(missing), "Error", false},
       {pipe.PathName(), BoxKind::ErrorDialog, "Could not open " + Q(pipe.PathName()), "Error", false},
       {Folder + "bad/brund.dat", BoxKind::Message, "This is not a KXQRL file!", "Fatal Error", true},
-      {Folder + "bad/norecords.dat", BoxKind::ErrorDialog, "Could not find section 8", "Error", true},
+      {Folder + "bad/nowidth.dat", BoxKind::ErrorDialog, "Could not find section 38", "Error", true},
       {Folder + "bad/huge.dat", BoxKind::ErrorDialog, "The map in " + Q(Folder) + "bad/huge.dat is too large to load",
        "Error", true},
   };
