@@ -4,17 +4,22 @@ namespace qrl::scen {
 
 inline constexpr int FirstSide = 0;
 
-LoadOutcome LoadGame(EditorSession& session, const std::optional<std::string>& chosenPath) {
-  ScenarioDocument& doc = session.Document;
-  doc.GameKind = CurrentGameKind;
-  LoadOutcome outcome;
-  if (chosenPath) {
-    SetUpUnitGrid(session.Grid, session.Random);
-    outcome = ReadSaveFile(doc, *chosenPath);
-  }
-  FillUnitGrid(doc.Slots, session.Grid, FirstSide);
+LoadOutcome ReadGameForLoad(EditorSession& session, const std::optional<std::string>& chosenPath) {
+  session.Document.GameKind = CurrentGameKind;
+  if (!chosenPath) return LoadOutcome{};
+  SetUpUnitGrid(session.Grid, session.Random);
+  return ReadSaveFile(session.Document, *chosenPath);
+}
+
+void FillGridAfterLoad(EditorSession& session) {
+  FillUnitGrid(session.Document.Slots, session.Grid, FirstSide);
   ClassifyLeaders(session.Grid);
-  doc.NewFileLoaded = true;
+  session.Document.NewFileLoaded = true;
+}
+
+LoadOutcome LoadGame(EditorSession& session, const std::optional<std::string>& chosenPath) {
+  LoadOutcome outcome = ReadGameForLoad(session, chosenPath);
+  FillGridAfterLoad(session);
   return outcome;
 }
 

@@ -17,13 +17,19 @@ struct EditorSession {
   RandomSource Random;
 };
 
-// The load command once the window knows the file: chosenPath is what the
-// open-file window returned or the command line named, nullopt when the
-// open-file window was cancelled. Marks the load command used, prepares the
-// grid and reads the file (only with a path), then fills the grid for the
-// first side from whatever the document now holds, classifies its leaders
-// and sets NewFileLoaded. The window shows the boxes, selects the first side,
-// loads the weapon names, and closes itself when the outcome is Protected.
+// The load command once the window knows the file, in two steps so that the
+// window shows the load's boxes between them, before the grid is refilled.
+// chosenPath is what the open-file window returned or the command line named,
+// nullopt when the open-file window was cancelled.
+// ReadGameForLoad marks the load command used, prepares the grid and reads the
+// file (only with a path); the outcome holds the boxes to show.
+LoadOutcome ReadGameForLoad(EditorSession& session, const std::optional<std::string>& chosenPath);
+// FillGridAfterLoad fills the grid for the first side from whatever the
+// document now holds, classifies its leaders and sets NewFileLoaded. The
+// window then selects the first side, loads the weapon names, and closes
+// itself when the outcome was Protected.
+void FillGridAfterLoad(EditorSession& session);
+// Both steps at once, for callers that show no boxes.
 LoadOutcome LoadGame(EditorSession& session, const std::optional<std::string>& chosenPath);
 
 // The whole-file save up to its dialog: the refusal box, or nullopt after the

@@ -399,13 +399,15 @@ void TForm1::LoadQRLSave1Click() {
   ShowGrid();
   const std::optional<std::string> path = ChooseFileToLoad();
   if (path && !Session.Document.OpenedFromCommandLine && Peers.AmmoForm) Peers.AmmoForm->close();
-  const scen::LoadOutcome outcome = scen::LoadGame(Session, path);
+  const scen::LoadOutcome outcome = scen::ReadGameForLoad(Session, path);
   if (path)
     for (int col = 0; col < scen::GridColumnCount; ++col) InfoStringGrid->SetColWidth(col, scen::GridColumnWidth(col));
+  ShowLoadedFile();
+  // The reading's boxes come while the grid still shows what it showed.
+  for (const scen::BoxMessage& box : outcome.Boxes) ShowBox(box);
+  scen::FillGridAfterLoad(Session);
   PushGridCells();
   ShowSideNames();
-  ShowLoadedFile();
-  for (const scen::BoxMessage& box : outcome.Boxes) ShowBox(box);
   // A protected file ends the program once its load has finished.
   if (outcome.Protected) close();
 }

@@ -201,6 +201,40 @@ TEST_F(MainFormTest, AProtectedFileChosenFromTheMenuEndsTheRunningProgram) {
   EXPECT_EQ(log.Entries(), Boxes({{ProtectedText, ProtectedCaption}}));
 }
 
+// The reading's boxes come while the grid still shows the earlier file; the
+// new one's rows follow once they are closed.
+TEST_F(MainFormTest, TheLoadsBoxesComeBeforeTheGridIsRefilled) {
+  ScenarioFixture protectedFile = TwoSides();
+  protectedFile.PutUnit(0, 0, "Later 1");
+  protectedFile.Sections[33] = Bytes{0, 0, 0, 0, 1, 0, 0, 0};
+  ScenarioFixture tooLarge = TwoSides();
+  tooLarge.PutUnit(0, 0, "Later 1");
+  tooLarge.Sections[47] = Bytes(5'000'000, 1);  // packs small, decodes past the buffer
+  struct Case {
+    const char* Name;
+    Bytes File;
+    std::vector<QString> Captions;
+  };
+  const Case cases[] = {
+      {"SCEN050.DAT", protectedFile.Build(), {ProtectedCaption}},
+      {"SCEN051.DAT", tooLarge.Build(), {"Error", "Warning"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.Name);
+    Put(Folder, c.Name, c.File);
+    QrlEdRig rig(StartUpIn(Folder, LoadedPath));
+    std::vector<QString> behindBoxes, captions;
+    rig.Log.WhenShown([&](const forms::ShownBox& box) {
+      captions.push_back(box.Caption);
+      behindBoxes.push_back(rig.ShownCell(2, 1));
+    });
+    rig.LoadByWindow(Folder, QString(c.Name) + " -> ");
+    EXPECT_EQ(captions, c.Captions);
+    EXPECT_EQ(behindBoxes, std::vector<QString>(c.Captions.size(), "Pz IV 1"));
+    EXPECT_EQ(rig.ShownCell(2, 1), "Later 1");
+  }
+}
+
 TEST_F(MainFormTest, SavesAreRefusedBeforeAnyLoadAndForAPartlyReadFile) {
   {
     QrlEdRig rig(StartUpIn(Folder));
