@@ -94,6 +94,7 @@ TFileForm::TFileForm() : QDialog(nullptr), FormBase(this) {
   MaskBtn->setGeometry(Margin, buttonTop, ButtonWidth, RowHeight);
   OKBtn = new QPushButton("OK", this);
   OKBtn->setObjectName("OKBtn");
+  OKBtn->setDefault(true);  // Return in the name field is "OK"
   OKBtn->setGeometry(WindowWidth - 2 * (ButtonWidth + Margin), buttonTop, ButtonWidth, RowHeight);
   CancelBtn = new QPushButton("Cancel", this);
   CancelBtn->setObjectName("CancelBtn");
@@ -137,7 +138,8 @@ void TFileForm::FileListChange() {
   // The name field follows the list: the selected item's text, or the mask
   // when nothing is selected.
   QListWidgetItem* item = FileList->currentItem();
-  FileNameEdit->setText(item ? item->text() : QString::fromStdString(MaskButton.Mask));
+  NameFromList = item ? item->text() : QString::fromStdString(MaskButton.Mask);
+  FileNameEdit->setText(NameFromList);
 }
 
 void TFileForm::DriveLetterChange() { SetFolder(PathBytes(DriveLetter->currentText())); }
@@ -150,8 +152,16 @@ void TFileForm::DirectoryDoubleClick(QListWidgetItem* item) {
 }
 
 void TFileForm::OKBtnClick() {
-  std::optional<std::string> path = scen::ChosenPath(ListedFolder, ListedFiles, FileList->currentRow());
-  if (!path) return;  // nothing chosen: the window stays open
+  std::optional<std::string> path;
+  if (FileNameEdit->text() == NameFromList) {
+    // The field shows what the list put there: the chosen item's real name,
+    // whatever its annotation; with nothing chosen the window stays open.
+    path = scen::ChosenPath(ListedFolder, ListedFiles, FileList->currentRow());
+    if (!path) return;
+  } else {
+    // A typed name; the reader reports one that does not open.
+    path = scen::TypedPath(ListedFolder, PathBytes(scen::CutTypedName(FileNameEdit->text())));
+  }
   Chosen = *path;
   FileNameEdit->setText(PathText(Chosen));
   done(OkResult);

@@ -149,6 +149,42 @@ TEST_F(FileFormTest, OkWithNothingChosenDoesNothingAndACancelledWindowKeepsTheDo
   EXPECT_EQ(rig.ShownCell(4, 1), "64");
 }
 
+// A name typed into the field is cut after its first "." and three
+// characters and found case-blind; Return is "OK"; the reader reports a name
+// that does not open, and the document stays.
+TEST_F(FileFormTest, ATypedNameIsTakenByTheOkRule) {
+  struct Case {
+    const char* Typed;
+    std::string Loaded;  // empty: "Couldn't open save file"
+  };
+  const Case cases[] = {
+      {"scen002.dat", "Scen002.Dat"},
+      {"SCEN001.DAT -> Attack", "SCEN001.DAT"},
+      {"scen.old.dat", ""},
+      {"nosuch.dat", ""},
+      {"noext", ""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.Typed);
+    QrlEdRig rig(StartUpIn(Folder, Folder + "units.dat"));
+    rig.Answers.Then([&](TFileForm& form) {
+      form.FileList->setCurrentRow(0);
+      form.FileNameEdit->clear();
+      QTest::keyClicks(form.FileNameEdit, c.Typed);
+      QTest::keyClick(form.FileNameEdit, Qt::Key_Return);
+    });
+    rig.Form1().LoadQRLSave1Click();
+    if (c.Loaded.empty()) {
+      EXPECT_EQ(rig.Log.Entries(), Boxes({{"Couldn't open save file", "Error"}}));
+      EXPECT_EQ(rig.Doc().CurrentFile, Folder + "units.dat");
+    } else {
+      EXPECT_TRUE(rig.Log.Entries().empty());
+      EXPECT_EQ(rig.Doc().CurrentFile, Folder + c.Loaded);
+      EXPECT_EQ(rig.FileForm().FileNameEdit->text(), QString::fromStdString(Folder + c.Loaded));
+    }
+  }
+}
+
 // A named pipe where a comment file or a game file is expected is a file
 // that does not open: the command-line load, the listing and the windowed
 // load go on at once without its comment, and the pipe is not listed.
