@@ -5,6 +5,7 @@
 #include <QPushButton>
 
 #include "forms/handlers.h"
+#include "forms/listbox.h"
 #include "scenarioeditor/ui/gridcells.h"
 #include "scenarioeditor/ui/mainform.h"
 
@@ -53,7 +54,7 @@ TDiceStatForm::TDiceStatForm(const scen::DiceTable& dice, TForm1& form1)
   SetBtn->setObjectName("SetBtn");
   SetBtn->setGeometry(WindowWidth - Margin - ButtonWidth, ListTop + ListHeight + Margin, ButtonWidth, ButtonHeight);
 
-  forms::Connect(CountryLB, &QListWidget::currentRowChanged, this, [this] { CountryLBClick(); });
+  forms::ConnectListBoxClick(CountryLB, this, [this] { CountryLBClick(); });
   forms::Connect(SetBtn, &QPushButton::clicked, this, [this] { SetBtnClick(); });
 }
 
