@@ -10,6 +10,7 @@
 #include <filesystem>
 
 #include "forms/handlers.h"
+#include "forms/naming.h"
 #include "scenarioeditor/ui/pathtext.h"
 
 namespace qrl::scenui {
@@ -66,10 +67,11 @@ QStringList VolumeRoots() {
 
 TFileForm::TFileForm() : QDialog(nullptr), FormBase(this) {
   setWindowTitle(InitialCaption);
+  forms::NameCaptionedControl(this, "FileForm");  // the caller sets the caption before each showing
   resize(WindowWidth, WindowHeight);
 
   DriveLetter = new QComboBox(this);
-  DriveLetter->setObjectName("DriveLetter");
+  forms::NameControl(DriveLetter, "DriveLetter");
   DriveLetter->addItems(VolumeRoots());
   DriveLetter->setGeometry(Margin, Margin, ListWidth, RowHeight);
   DirectoryLbl = new QLabel(this);
@@ -77,27 +79,27 @@ TFileForm::TFileForm() : QDialog(nullptr), FormBase(this) {
   DirectoryLbl->setGeometry(Margin, Margin + RowHeight + 2, WindowWidth - 2 * Margin, RowHeight);
 
   Directory = new QListWidget(this);
-  Directory->setObjectName("Directory");
+  forms::NameControl(Directory, "Directory");
   Directory->setGeometry(Margin, ListTop, ListWidth, ListHeight);
   FileList = new QListWidget(this);
-  FileList->setObjectName("FileList");
+  forms::NameControl(FileList, "FileList");
   FileList->setSelectionMode(QAbstractItemView::SingleSelection);
   FileList->setGeometry(2 * Margin + ListWidth, ListTop, ListWidth, ListHeight);
 
   const int bottom = ListTop + ListHeight + Margin;
   FileNameEdit = new QLineEdit(InitialNameText, this);
-  FileNameEdit->setObjectName("FileNameEdit");
+  forms::NameControl(FileNameEdit, "FileNameEdit");
   FileNameEdit->setGeometry(Margin, bottom, WindowWidth - 2 * Margin, RowHeight);
   const int buttonTop = bottom + RowHeight + Margin;
   MaskBtn = new QPushButton(InitialMaskCaption, this);
-  MaskBtn->setObjectName("MaskBtn");
+  forms::NameCaptionedControl(MaskBtn, "MaskBtn");  // relabelled at each activation and click
   MaskBtn->setGeometry(Margin, buttonTop, ButtonWidth, RowHeight);
   OKBtn = new QPushButton("OK", this);
-  OKBtn->setObjectName("OKBtn");
+  forms::NameControl(OKBtn, "OKBtn", OKBtn->text());
   OKBtn->setDefault(true);  // Return in the name field is "OK"
   OKBtn->setGeometry(WindowWidth - 2 * (ButtonWidth + Margin), buttonTop, ButtonWidth, RowHeight);
   CancelBtn = new QPushButton("Cancel", this);
-  CancelBtn->setObjectName("CancelBtn");
+  forms::NameControl(CancelBtn, "CancelBtn", CancelBtn->text());
   CancelBtn->setGeometry(WindowWidth - (ButtonWidth + Margin), buttonTop, ButtonWidth, RowHeight);
 
   forms::Connect(FileList, &QListWidget::currentRowChanged, this, [this] { FileListChange(); });

@@ -27,6 +27,7 @@
 #include "mapeditor/ui/mainform.h"
 #include "mapeditor/ui/mapimage.h"
 #include "mapeditor/ui/qrlmapforms.h"
+#include "tests/support/accessible.h"
 #include "tests/support/gamefilebuilder.h"
 #include "tests/support/namedpipe.h"
 #include "tools/sampledata/samplemap.h"
@@ -234,6 +235,40 @@ TEST_F(MainFormTest, TheMenusHoldEveryItemInOrderWithOnlyTheBuiltCommandsEnabled
     }
   }
   EXPECT_EQ(shown, expected);
+}
+
+// An assistive client finds every control by its accessible name: its
+// caption, or its own name where it shows none; labels keep their texts.
+TEST_F(MainFormTest, EveryControlAndMenuItemCarriesItsName) {
+  const std::pair<const char*, const char*> controls[] = {
+      {"MapImg", "MapImg"},       {"HMapSB", "HMapSB"},       {"VMapSB", "VMapSB"},
+      {"CB3", "3"},               {"CB4", "4"},               {"CB5", "5"},
+      {"CB6", "6"},               {"CB7", "7"},               {"RedrawBtn", "RedrawBtn"},
+      {"SpeedButton1", "SpeedButton1"}, {"ShowHexesBtn", "ShowHexesBtn"}, {"UndoBtn", "UndoBtn"},
+      {"MainMenu1", "MainMenu1"}, {"WhereLbl", "0,0"},        {"ImgNumLbl", "0"},
+      {"SizeLbl", "0"},
+  };
+  for (const auto& [name, accessible] : controls) {
+    QWidget* control = Form->findChild<QWidget*>(name);
+    ASSERT_NE(control, nullptr) << name;
+    EXPECT_EQ(test::AccessibleName(control), accessible) << name;
+  }
+  EXPECT_EQ(Form->objectName(), "MainForm");
+  EXPECT_EQ(test::AccessibleName(Form.get()), "Ostin's Morvain Qarlmoor Map Editor");
+  Load(WriteMap("named.dat", LabelledMap(30, 20)));
+  EXPECT_EQ(test::AccessibleName(Form.get()), "QRL : " + Q(Folder + "named.dat"));
+
+  std::vector<QString> items;
+  for (QAction* menuAction : Form->menuBar()->actions())
+    for (QAction* item : menuAction->menu()->actions())
+      if (!item->isSeparator()) items.push_back(item->objectName());
+  EXPECT_EQ(items, std::vector<QString>({"LoadQRLMap1", "SaveMapFile1", "SetShpDirectory1", "SaveMapImage1",
+                                         "ImageQuality1", "Exit1", "ShowHexes1", "InspectionMode1", "StratMap1",
+                                         "TileTransfer1", "Tools1", "ImportSDTSDEM1", "CopyToFile1",
+                                         "PasteFromFile1", "CopyToClopboard1", "PasteFromClipboard1", "ContourMap1",
+                                         "ShowAllRoadConnections1", "ShowRoadConnections1", "ToggleRoadConnection1",
+                                         "ToggleRoad1", "PavedRoad1", "SecondaryRoad1", "Railroad1",
+                                         "ConvertZKTtoQRL1", "ZKTBuildings", "KX3Map1", "About1"}));
 }
 
 TEST(QrlMapStartUpTest, CreatesTheWindowsWithTheMainWindowFirstAndFindsTheShpFolderInAnyCase) {
