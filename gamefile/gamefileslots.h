@@ -43,6 +43,8 @@ RecordLoopResult ReadSaveFileRecords(std::span<const uint8_t> file, GameFileSlot
 // slots past the end of the loaded file are not written. With mapOnly set only
 // the non-empty records whose ids are map sections are written.
 std::vector<uint8_t> WriteSaveFile(const GameFileSlots& slots, bool mapOnly);
+// The same into `out`, replacing what it held; its room is reused.
+void WriteSaveFile(const GameFileSlots& slots, bool mapOnly, std::vector<uint8_t>& out);
 
 // The section writer of QrlEd: with mapOnly set, ids outside MapSectionIds
 // write nothing.

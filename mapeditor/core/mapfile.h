@@ -33,6 +33,9 @@ inline constexpr int32_t MapSizeSectionMinBytes = 2;
 // that succeeds, replaces doc with it (SectionWanted carried over). On any
 // other outcome doc is left exactly as it was.
 MapLoadOutcome LoadMapFromGameFile(std::span<const uint8_t> file, MapDocument& doc);
+// The same, decoding into `scratch` (MapFileBufSize bytes, whatever they
+// hold) instead of fresh memory: callers that load many files keep one.
+MapLoadOutcome LoadMapFromGameFile(std::span<const uint8_t> file, MapDocument& doc, std::span<uint8_t> scratch);
 
 // The bytes of "Save QRL Map": the header ("KXQRL_SAVE_V101" when section 2 is
 // larger than 16000 bytes, else "KXQRL_SAVE_V100", then zeros to byte 19) and
