@@ -33,9 +33,11 @@ class PressWatch : public QObject {
 void ConnectListBoxClick(QListWidget* list, QWidget* receiver, std::function<void()> handler) {
   auto* watch = new PressWatch(list);
   Connect(list, &QListWidget::currentRowChanged, receiver, handler);
-  Connect(list, &QListWidget::clicked, receiver, [watch, handler](const QModelIndex& index) {
+  // Connected directly: the wrapper of Connect would also try the handler
+  // without the signal's argument.
+  QObject::connect(list, &QListWidget::clicked, receiver, [receiver, watch, handler](const QModelIndex& index) {
     // A click that changed the row has run the handler through the change.
-    if (index.isValid() && index.row() == watch->RowAtPress) handler();
+    if (index.isValid() && index.row() == watch->RowAtPress) RunHandler(receiver, handler);
   });
 }
 
