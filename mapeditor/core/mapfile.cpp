@@ -68,15 +68,15 @@ MapLoadOutcome LoadMapFromGameFile(std::span<const uint8_t> file, MapDocument& d
 }
 
 std::vector<uint8_t> BuildMapFile(const MapDocument& doc) {
-  size_t bound = GameFileHeaderSize;
-  for (int32_t id = FirstSectionId; id <= MaxMapSectionId; ++id)
-    if (doc.SectionWanted[size_t(id)]) bound += SectionRecordBound(doc.Section(id).size());
-  std::vector<uint8_t> out;
-  out.reserve(bound);  // the file's bytes in one allocation
-  out.resize(GameFileHeaderSize, 0);
+  std::array<uint8_t, GameFileHeaderSize> header{};
   const std::string_view magic =
       doc.SectionSize[BaseLayerSection] > LargeMapThreshold ? MagicKxqrlV101 : MagicKxqrlV100;
-  std::copy(magic.begin(), magic.end(), out.begin());
+  std::copy(magic.begin(), magic.end(), header.begin());
+  size_t bound = header.size();
+  for (int32_t id = FirstSectionId; id <= MaxMapSectionId; ++id)
+    if (doc.SectionWanted[size_t(id)]) bound += SectionRecordBound(doc.Section(id).size());
+  std::vector<uint8_t> out(header.begin(), header.end());
+  out.reserve(bound);  // room for the whole file at once
   for (int32_t id = FirstSectionId; id <= MaxMapSectionId; ++id) {
     if (!doc.SectionWanted[size_t(id)]) continue;
     AppendSectionRecord(out, id, doc.Section(id));

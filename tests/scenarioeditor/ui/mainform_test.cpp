@@ -309,7 +309,7 @@ TEST_F(MainFormTest, TheMenuBarHoldsEveryCommandInOrderAndOnlyTheBuiltOnesAreEna
   QrlEdRig rig(StartUpIn(Folder));
   std::vector<std::string> items;
   for (QAction* menuAction : rig.Form1().MainMenu1->actions()) {
-    items.push_back("[" + menuAction->text().toStdString() + "]");
+    items.push_back(("[" + menuAction->text() + "]").toStdString());
     for (QAction* item : menuAction->menu()->actions())
       items.push_back(item->isSeparator() ? "-" : item->text().toStdString() + (item->isEnabled() ? " +" : ""));
   }
