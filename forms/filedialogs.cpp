@@ -20,7 +20,10 @@ QString FolderPart(const QString& path) { return path.left(path.lastIndexOf(u'/'
 
 QStringList QtNameFilters(const QString& filter) {
   QStringList result;
-  const QStringList parts = filter.split(u'|');
+  QStringList parts = filter.split(u'|');
+  // An empty part ("||") ends the list, as the system's dialog reads it.
+  const qsizetype end = parts.indexOf(QString());
+  if (end >= 0) parts.resize(end);
   for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
     QStringList patterns;
     for (const QString& piece : parts[i + 1].split(u';')) {

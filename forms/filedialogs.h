@@ -17,8 +17,9 @@ enum class DialogKind { Open, Save };
 // one per pair: "desc (p1 p2 ...)". The patterns of a pair are separated by
 // ";" and may carry blanks around them; "*.*" means every file ("*"). The
 // dialogs hide the appended pattern list, so the user sees each description
-// exactly as the program gives it. A trailing description without a pattern
-// and empty patterns are dropped.
+// exactly as the program gives it. An empty part ("||") ends the list, as in
+// the framework; a trailing description without a pattern and empty patterns
+// are dropped.
 QStringList QtNameFilters(const QString& filter);
 
 // `path` with "." + ext appended when ext is not empty and the part after the

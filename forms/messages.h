@@ -3,6 +3,8 @@
 // helpers, so that a test can record the boxes instead of running their modal
 // loops (see MessageLog).
 #include <QString>
+#include <functional>
+#include <utility>
 #include <vector>
 
 class QWidget;
@@ -60,13 +62,20 @@ class MessageLog {
 
   // The log that records now, or null when boxes are really shown.
   static MessageLog* Active();
-  void Add(ShownBox box) { Shown.push_back(std::move(box)); }
+  void Add(ShownBox box) {
+    Shown.push_back(std::move(box));
+    if (OnBox) OnBox(Shown.back());
+  }
+  // Runs at each box, at the moment the program would show it, so a test can
+  // look at what the windows show behind the box.
+  void WhenShown(std::function<void(const ShownBox&)> hook) { OnBox = std::move(hook); }
 
  private:
   MessageLog* Previous;
   std::vector<ShownBox> Shown;
   std::vector<bool> Answers;
   size_t NextAnswer = 0;
+  std::function<void(const ShownBox&)> OnBox;
 };
 
 }  // namespace qrl::forms

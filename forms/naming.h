@@ -14,4 +14,14 @@ inline void NameControl(QWidget* control, const QString& name, const QString& ca
   control->setAccessibleName(caption.isEmpty() ? name : caption);
 }
 
+// For a window, or a control, whose caption the program changes while it
+// runs (a title a load replaces, a button it relabels): objectName = name,
+// and the accessible name is left to the caption shown, which Qt's
+// accessibility reports for windows, buttons, check boxes, radio items and
+// group boxes; so it follows every change of the caption.
+inline void NameCaptionedControl(QWidget* control, const QString& name) {
+  control->setObjectName(name);
+  control->setAccessibleName(QString());
+}
+
 }  // namespace qrl::forms

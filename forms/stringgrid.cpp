@@ -338,7 +338,13 @@ bool StringGrid::edit(const QModelIndex& index, EditTrigger trigger, QEvent* eve
 
 void StringGrid::mousePressEvent(QMouseEvent* event) {
   Gate->NewInput();
+  const QModelIndex target = indexAt(event->position().toPoint());
+  const bool onCurrentCell =
+      !Editable() && event->button() == Qt::LeftButton && target.isValid() && target == currentIndex();
   QTableView::mousePressEvent(event);
+  // The framework's grid reports a click on its current cell as a selection
+  // when the grid cannot be edited (an editable one would open its editor).
+  if (onCurrentCell) AskSelectCell(target);
 }
 
 void StringGrid::keyPressEvent(QKeyEvent* event) {

@@ -88,6 +88,7 @@ class StringGrid : public QTableView {
 
   // Called before the selected cell moves to data cell (col, row), by mouse,
   // keyboard or SetCurrentCell; setting canSelect to false refuses the move.
+  // In a grid that cannot be edited a click on the selected cell calls it too.
   // Runs through the handler wrapper: a handler that throws refuses.
   std::function<void(int col, int row, bool& canSelect)> OnSelectCell;
   // Called after a data cell has been drawn; `rect` is the cell's rectangle

@@ -39,6 +39,7 @@ RecordLoopResult ReadSaveFileRecords(std::span<const uint8_t> file, GameFileSlot
       // The slot being decoded stays empty and is not counted as read, so
       // no writer can store it as an empty record in place of its data.
       result.TooMuchData = true;
+      result.StoppedAtSlot = slot;
       slots.RecordCount = slot - 1;
       slots.SlotOffset[size_t(slot)] = int32_t(total);
       for (int rest = slot + 1; rest <= MaxRecordSlots; ++rest) slots.SlotOffset[size_t(rest)] = 0;
@@ -56,18 +57,39 @@ void WriteSaveSection(std::vector<uint8_t>& out, int32_t id, std::span<const uin
   AppendSectionRecord(out, id, bytes);
 }
 
-std::vector<uint8_t> WriteSaveFile(const GameFileSlots& slots, bool mapOnly) {
-  std::vector<uint8_t> out(slots.GameFileBuf.begin(), slots.GameFileBuf.begin() + GameFileHeaderSize);
+namespace {
+
+// The bytes of a slot, clipped to the buffer.
+std::span<const uint8_t> ClippedSlot(const GameFileSlots& slots, int slot) {
   const std::span<const uint8_t> buf(slots.GameFileBuf);
-  for (int slot = 1; slot <= MaxRecordSlots; ++slot) {
-    const int32_t size = slots.SlotSize[size_t(slot)];
-    const bool present = slot <= slots.RecordCount;
-    if (size <= 0 && (mapOnly || !present)) continue;
-    const size_t offset = size_t(std::max(0, slots.SlotOffset[size_t(slot)]));
-    const size_t count = std::min(size_t(std::max(0, size)), buf.size() - std::min(offset, buf.size()));
-    WriteSaveSection(out, slots.SlotId[size_t(slot)], buf.subspan(std::min(offset, buf.size()), count), mapOnly);
-  }
+  const size_t offset = std::min(size_t(std::max(0, slots.SlotOffset[size_t(slot)])), buf.size());
+  const size_t count = std::min(size_t(std::max(0, slots.SlotSize[size_t(slot)])), buf.size() - offset);
+  return buf.subspan(offset, count);
+}
+
+}  // namespace
+
+std::vector<uint8_t> WriteSaveFile(const GameFileSlots& slots, bool mapOnly) {
+  std::vector<uint8_t> out;
+  WriteSaveFile(slots, mapOnly, out);
   return out;
+}
+
+void WriteSaveFile(const GameFileSlots& slots, bool mapOnly, std::vector<uint8_t>& out) {
+  auto written = [&](int slot) {
+    const bool present = slot <= slots.RecordCount;
+    if (slots.SlotSize[size_t(slot)] <= 0 && (mapOnly || !present)) return false;
+    return !mapOnly || IsMapSectionId(slots.SlotId[size_t(slot)]);
+  };
+  // Room for the whole file at once: a file of megabytes grows no vector.
+  size_t bound = GameFileHeaderSize;
+  for (int slot = 1; slot <= MaxRecordSlots; ++slot)
+    if (written(slot)) bound += SectionRecordBound(ClippedSlot(slots, slot).size());
+  out.clear();
+  out.reserve(bound);
+  out.assign(slots.GameFileBuf.begin(), slots.GameFileBuf.begin() + GameFileHeaderSize);
+  for (int slot = 1; slot <= MaxRecordSlots; ++slot)
+    if (written(slot)) WriteSaveSection(out, slots.SlotId[size_t(slot)], ClippedSlot(slots, slot), mapOnly);
 }
 
 }  // namespace qrl

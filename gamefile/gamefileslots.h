@@ -27,6 +27,7 @@ struct GameFileSlots {
 struct RecordLoopResult {
   bool TooMuchData = false;        // decoding stopped at the 5,000,000-byte limit
   bool RecordsBeyondSlots = false; // the file holds a record after the 99th
+  int StoppedAtSlot = 0;           // with TooMuchData: the slot whose decoding hit the limit
   bool Incomplete() const { return TooMuchData || RecordsBeyondSlots; }
 };
 
@@ -42,6 +43,8 @@ RecordLoopResult ReadSaveFileRecords(std::span<const uint8_t> file, GameFileSlot
 // slots past the end of the loaded file are not written. With mapOnly set only
 // the non-empty records whose ids are map sections are written.
 std::vector<uint8_t> WriteSaveFile(const GameFileSlots& slots, bool mapOnly);
+// The same into `out`, replacing what it held; its room is reused.
+void WriteSaveFile(const GameFileSlots& slots, bool mapOnly, std::vector<uint8_t>& out);
 
 // The section writer of QrlEd: with mapOnly set, ids outside MapSectionIds
 // write nothing.

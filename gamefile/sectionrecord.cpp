@@ -1,5 +1,7 @@
 #include "gamefile/sectionrecord.h"
 
+#include <cstring>
+
 #include "gamefile/bytes.h"
 #include "gamefile/sectionrle.h"
 
@@ -29,18 +31,20 @@ void AppendSectionRecord(std::vector<uint8_t>& out, int32_t id, std::span<const 
   // One encoding walk serves as the size pass too: the packed bytes are kept
   // only when they are smaller than the raw ones.
   const size_t headerAt = out.size();
-  out.resize(headerAt + CurrentRecordHeaderSize);
-  const size_t dataAt = out.size();
+  const size_t dataAt = headerAt + CurrentRecordHeaderSize;
+  out.resize(dataAt);
   SectionRleEncode(section, out);
   const size_t packed = out.size() - dataAt;
   const bool usePacked = packed < section.size();
   if (!usePacked) {
-    out.resize(dataAt);
-    out.insert(out.end(), section.begin(), section.end());
+    out.resize(dataAt + section.size());
+    if (!section.empty()) std::memcpy(out.data() + dataAt, section.data(), section.size());
   }
   WriteLe32(&out[headerAt], uint32_t(id));
   WriteLe32(&out[headerAt + 4], uint32_t(usePacked ? packed : section.size()));
   WriteLe32(&out[headerAt + 8], usePacked ? 1u : 0u);
 }
+
+size_t SectionRecordBound(size_t sectionSize) { return CurrentRecordHeaderSize + SectionRlePackedBound(sectionSize); }
 
 }  // namespace qrl

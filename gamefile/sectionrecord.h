@@ -31,4 +31,8 @@ std::optional<SectionRecordHeader> ReadSectionRecordHeader(ByteReader& in, size_
 // gives a 12-byte record with length 0 and flag 0).
 void AppendSectionRecord(std::vector<uint8_t>& out, int32_t id, std::span<const uint8_t> section);
 
+// Room enough for AppendSectionRecord of a section of that size, for writers
+// that reserve a whole file's bytes at once.
+size_t SectionRecordBound(size_t sectionSize);
+
 }  // namespace qrl

@@ -85,17 +85,26 @@ size_t SectionRlePackedSize(std::span<const uint8_t> section) {
   return packed;
 }
 
+size_t SectionRlePackedBound(size_t sectionSize) { return sectionSize + (sectionSize + RleMaxBlock - 1) / RleMaxBlock; }
+
 void SectionRleEncode(std::span<const uint8_t> section, std::vector<uint8_t>& out) {
+  // One walk, written through a pointer into room made once for the largest
+  // packed form, then cut to what was written: no block grows the vector.
+  const size_t start = out.size();
+  out.resize(start + SectionRlePackedBound(section.size()));
+  uint8_t* at = out.data() + start;
   WalkBlocks(
       section,
       [&](uint8_t v, int count) {
-        out.push_back(uint8_t(RleRunBase + count));
-        out.push_back(v);
+        *at++ = uint8_t(RleRunBase + count);
+        *at++ = v;
       },
       [&](size_t first, int count) {
-        out.push_back(uint8_t(count));
-        out.insert(out.end(), section.begin() + long(first), section.begin() + long(first) + count);
+        *at++ = uint8_t(count);
+        std::memcpy(at, section.data() + first, size_t(count));
+        at += count;
       });
+  out.resize(size_t(at - out.data()));
 }
 
 void DecodeSectionData(ByteReader& in, uint64_t storedLength, bool packed, DecodeSink& sink) {

@@ -19,6 +19,9 @@ inline constexpr uint8_t RleRunBase = 0x80;
 // Size of the packed form of the section, by the encoder's own block rules.
 size_t SectionRlePackedSize(std::span<const uint8_t> section);
 
+// The largest packed form of a section of that size (all literal blocks).
+size_t SectionRlePackedBound(size_t sectionSize);
+
 // The packed form, appended to out.
 void SectionRleEncode(std::span<const uint8_t> section, std::vector<uint8_t>& out);
 

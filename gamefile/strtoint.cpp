@@ -2,8 +2,23 @@
 
 namespace qrl {
 
-ConversionError::ConversionError(std::string_view text)
-    : std::runtime_error("'" + std::string(text) + "' is not a valid integer value") {}
+namespace {
+
+std::string ConversionMessage(std::string_view text) {
+  // Appended piece by piece: g++ 12 at -O3 warns (-Wrestrict) inside
+  // libstdc++ about a string literal + std::string.
+  constexpr std::string_view Rest = "' is not a valid integer value";
+  std::string message;
+  message.reserve(1 + text.size() + Rest.size());
+  message.push_back('\'');
+  message.append(text);
+  message.append(Rest);
+  return message;
+}
+
+}  // namespace
+
+ConversionError::ConversionError(std::string_view text) : std::runtime_error(ConversionMessage(text)) {}
 
 std::optional<int32_t> TryStrToInt(std::string_view text) {
   size_t i = 0;

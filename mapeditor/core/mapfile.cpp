@@ -1,6 +1,7 @@
 #include "mapeditor/core/mapfile.h"
 
 #include <algorithm>
+#include <array>
 #include <memory>
 
 #include "gamefile/bytes.h"
@@ -18,61 +19,65 @@ bool IsSizeSection(int32_t id) { return id == MapWidthSection || id == MapHeight
 
 }  // namespace
 
-bool IsRequiredMapSection(int32_t id) {
-  return (id >= BaseLayerSection && id <= HexRecordSection) || id == TileStackSection || IsSizeSection(id);
-}
+bool IsRequiredMapSection(int32_t id) { return id == BaseLayerSection || IsSizeSection(id); }
 
 MapLoadOutcome LoadMapFromGameFile(std::span<const uint8_t> file, MapDocument& doc) {
+  // The room is not cleared: only the bytes the sections fill are ever read.
+  const auto decoded = std::make_unique_for_overwrite<uint8_t[]>(size_t(MapFileBufSize));
+  return LoadMapFromGameFile(file, doc, std::span<uint8_t>(decoded.get(), size_t(MapFileBufSize)));
+}
+
+MapLoadOutcome LoadMapFromGameFile(std::span<const uint8_t> file, MapDocument& doc, std::span<uint8_t> scratch) {
   if (!HasCurrentGameMagic(file)) return {MapLoadStatus::NotKxqrl, 0};
 
-  auto fresh = std::make_unique<MapDocument>();
-  fresh->SectionWanted = doc.SectionWanted;
-  fresh->SectionWanted[47] = 1;
-  fresh->MapFileBufFill = 0;
+  // Decoded apart, so that a refused load leaves the document as it was.
+  const std::span<uint8_t> room = scratch.first(std::min(scratch.size(), size_t(MapFileBufSize)));
+  std::array<int32_t, SectionTableSize> offset = doc.SectionOffset, size = doc.SectionSize;
+  std::array<uint8_t, SectionWantedSize> wanted = doc.SectionWanted;
+  wanted[47] = 1;
+  int32_t fill = 0;
   for (int32_t id = FirstSectionId; id <= MaxMapSectionId; ++id) {
-    const bool wanted = fresh->SectionWanted[size_t(id)] != 0;
     SectionScanResult scan;
-    if (wanted) {
-      const size_t fill = size_t(fresh->MapFileBufFill);
-      scan = ReadSaveSection(file, id, std::span<uint8_t>(fresh->MapFileBuf).subspan(fill), fresh->MapFileBufFill,
-                             fresh->SectionOffset, fresh->SectionSize);
-    }
+    if (wanted[size_t(id)]) scan = ReadSaveSection(file, id, room.subspan(size_t(fill)), fill, offset, size);
     if (scan.Overflow) return {MapLoadStatus::TooLarge, id};
     if (!scan.Found) {
-      // A section the drawing cannot do without refuses the load, also when
-      // nobody asked for it; the others are taken as empty.
+      // Without the base layer or the map size there is no map, also when
+      // nobody asked for them. Any other section is taken as empty, as the
+      // other program's map-only save leaves out the empty ones; every
+      // per-hex access is checked against the section's size.
       if (IsRequiredMapSection(id)) return {MapLoadStatus::MissingSection, id};
-      fresh->SectionOffset[size_t(id)] = fresh->MapFileBufFill;
-      fresh->SectionSize[size_t(id)] = 0;
+      offset[size_t(id)] = fill;
+      size[size_t(id)] = 0;
     }
-    if (IsSizeSection(id) && fresh->SectionSize[size_t(id)] < MapSizeSectionMinBytes)
-      return {MapLoadStatus::MissingSection, id};
+    if (IsSizeSection(id) && size[size_t(id)] < MapSizeSectionMinBytes) return {MapLoadStatus::MissingSection, id};
   }
 
-  fresh->MapKind = CurrentMapKind;
-  fresh->MapStride = StrideForBaseLayerSize(fresh->SectionSize[BaseLayerSection]);
-  fresh->MapWidth = ReadLe16(fresh->Section(MapWidthSection).data());
-  fresh->MapHeight = ReadLe16(fresh->Section(MapHeightSection).data());
-  // Copy into the existing buffer rather than swapping storage: windows may
-  // hold views into MapFileBuf for the whole run.
-  doc.MapFileBuf.assign(fresh->MapFileBuf.begin(), fresh->MapFileBuf.end());
-  doc.SectionOffset = fresh->SectionOffset;
-  doc.SectionSize = fresh->SectionSize;
-  doc.MapFileBufFill = fresh->MapFileBufFill;
-  doc.SectionWanted = fresh->SectionWanted;
-  doc.MapKind = fresh->MapKind;
-  doc.MapStride = fresh->MapStride;
-  doc.MapWidth = fresh->MapWidth;
-  doc.MapHeight = fresh->MapHeight;
+  // Into the existing buffer rather than swapping storage: windows may hold
+  // views into MapFileBuf for the whole run. Like the game's editor, the load
+  // overwrites it from offset 0 and leaves the bytes after the new sections.
+  std::copy_n(room.begin(), size_t(fill), doc.MapFileBuf.begin());
+  doc.SectionOffset = offset;
+  doc.SectionSize = size;
+  doc.MapFileBufFill = fill;
+  doc.SectionWanted = wanted;
+  doc.MapKind = CurrentMapKind;
+  doc.MapStride = StrideForBaseLayerSize(size[BaseLayerSection]);
+  doc.MapWidth = ReadLe16(doc.Section(MapWidthSection).data());
+  doc.MapHeight = ReadLe16(doc.Section(MapHeightSection).data());
   doc.NoteChange();
   return {MapLoadStatus::Loaded, 0};
 }
 
 std::vector<uint8_t> BuildMapFile(const MapDocument& doc) {
-  std::vector<uint8_t> out(GameFileHeaderSize, 0);
+  std::array<uint8_t, GameFileHeaderSize> header{};
   const std::string_view magic =
       doc.SectionSize[BaseLayerSection] > LargeMapThreshold ? MagicKxqrlV101 : MagicKxqrlV100;
-  std::copy(magic.begin(), magic.end(), out.begin());
+  std::copy(magic.begin(), magic.end(), header.begin());
+  size_t bound = header.size();
+  for (int32_t id = FirstSectionId; id <= MaxMapSectionId; ++id)
+    if (doc.SectionWanted[size_t(id)]) bound += SectionRecordBound(doc.Section(id).size());
+  std::vector<uint8_t> out(header.begin(), header.end());
+  out.reserve(bound);  // room for the whole file at once
   for (int32_t id = FirstSectionId; id <= MaxMapSectionId; ++id) {
     if (!doc.SectionWanted[size_t(id)]) continue;
     AppendSectionRecord(out, id, doc.Section(id));

@@ -19,6 +19,9 @@ namespace {
 
 constexpr int64_t NoOffset = -1;
 
+// A colour index the file does not hold gives a transparent pixel.
+uint16_t ColourOrTransparent(int colourByte) { return colourByte < 0 ? ShpNoColour : uint16_t(colourByte); }
+
 bool IsDecodedPosition(const ShpImageHeader& h) {
   return h.X0 >= ShpDecodeMinX && h.X0 <= ShpDecodeMaxX && h.Y0 >= ShpDecodeMinY && h.Y0 <= ShpDecodeMaxY;
 }
@@ -179,15 +182,16 @@ bool ShpReader::PutPixels(int row, int count, uint16_t value) {
   return true;
 }
 
-// False when the code cannot be decoded: a colour index is missing at the end
-// of the file, or a row runs past the table.
+// False when a row runs past the table.
 template <typename Source>
 bool ShpReader::DecodePixels(Source& in, int height) {
   int row = 0;
   ShpCursorX = 0;
   // The test follows each control byte, so decoding ends with the end-of-row
-  // code of the last row. At the end of the file every control byte read
-  // ends a row and a count read is 0, so the image keeps what was decoded.
+  // code of the last row, and an image of no rows still reads one. At the end
+  // of the file every control byte read ends a row, a count read is 0 and a
+  // colour index read is a transparent pixel, so the image keeps what was
+  // decoded.
   do {
     const int control = in.ReadByte();
     if (control <= ShpEndOfRow) {
@@ -196,13 +200,10 @@ bool ShpReader::DecodePixels(Source& in, int height) {
     } else if (control == ShpTransparentRun) {
       if (!PutPixels(row, std::max(in.ReadByte(), 0), ShpNoColour)) return false;
     } else if (control % 2 == 0) {
-      const int colour = in.ReadByte();
-      if (colour < 0 || !PutPixels(row, control / 2, uint16_t(colour))) return false;
+      if (!PutPixels(row, control / 2, ColourOrTransparent(in.ReadByte()))) return false;
     } else {
-      for (int i = 0; i < control / 2; ++i) {
-        const int colour = in.ReadByte();
-        if (colour < 0 || !PutPixels(row, 1, uint16_t(colour))) return false;
-      }
+      for (int i = 0; i < control / 2; ++i)
+        if (!PutPixels(row, 1, ColourOrTransparent(in.ReadByte()))) return false;
     }
   } while (row < height);
   return true;
@@ -225,26 +226,31 @@ int ShpReader::DecodeImage(Source& in, int image) {
   if (ShpCurHeader.FirstWord == 0) return ShpEmptyImage;
   const int64_t imageWidth = int64_t(ShpCurHeader.X1) - ShpCurHeader.X0 + 1;
   const int64_t imageHeight = int64_t(ShpCurHeader.Y1) - ShpCurHeader.Y0 + 1;
-  if (imageWidth < 1 || imageHeight < 1 || imageWidth > ShpPixelsWidth || imageHeight > ShpPixelsHeight) {
+  // An image of at most 60 x 60 (a width or height below 1 included) is
+  // filled up to a standard tile; any other needs a bitmap of its own size,
+  // which must exist and fit the table.
+  StandardTile = imageWidth <= StandardTileSize && imageHeight <= StandardTileSize && !ForceOwnBitmap;
+  if (!StandardTile &&
+      (imageWidth < 1 || imageHeight < 1 || imageWidth > ShpPixelsWidth || imageHeight > ShpPixelsHeight)) {
     return ShpEmptyImage;
   }
+  TileWidth = StandardTile ? StandardTileSize : int(imageWidth);
+  TileHeight = StandardTile ? StandardTileSize : int(imageHeight);
 
   std::fill(ShpPixels.begin(), ShpPixels.end(), ShpNoColour);
   if (IsDecodedPosition(ShpCurHeader)) {
     in.Seek(uint64_t(offset) + ShpImageHeaderSize);
-    if (!DecodePixels(in, int(imageHeight))) return ShpEmptyImage;
+    if (!DecodePixels(in, int(std::max<int64_t>(imageHeight, 0)))) return ShpEmptyImage;
   }
   return ShpLoaded;
 }
 
 void ShpReader::StoreTile(TileGfx& tile, TileImages& images) const {
-  const int imageWidth = ShpCurHeader.X1 - ShpCurHeader.X0 + 1;
-  const int imageHeight = ShpCurHeader.Y1 - ShpCurHeader.Y0 + 1;
   tile.XOff = ShpCurHeader.X0;
   tile.YOff = ShpCurHeader.Y0;
-  const bool standard = imageWidth <= StandardTileSize && imageHeight <= StandardTileSize && !ForceOwnBitmap;
-  const int width = standard ? StandardTileSize : imageWidth;
-  const int height = standard ? StandardTileSize : imageHeight;
+  const bool standard = StandardTile;
+  const int width = TileWidth;
+  const int height = TileHeight;
 
   QImage picture(width, height, QImage::Format_RGB32);
   QRect opaque;

@@ -20,8 +20,8 @@ inline constexpr int ShpLoaded = 0;
 inline constexpr int ShpCannotOpen = 1;
 inline constexpr int ShpTooManyImages = 2;   // also: the image count cannot be read
 inline constexpr int ShpNoSuchImage = 100;   // image number not below the count
-// Empty, or its offset, header or size unusable, or its code unreadable: a
-// colour index the file does not hold, or a row running past ShpPixelsWidth.
+// Empty, or its offset or header unusable, or an own-bitmap size below 1 or
+// larger than the table, or a row running past ShpPixelsWidth.
 inline constexpr int ShpEmptyImage = 102;
 
 inline constexpr int ShpMaxImages = 250;
@@ -83,9 +83,9 @@ struct ShpImageHeader {
 };
 
 // One reader with its working tables, reused by every call; nothing of a file
-// survives from one call to the next. The tables are bounded: images larger
-// than the table, and rows whose code runs past its last column, are refused
-// as ShpEmptyImage.
+// survives from one call to the next. The tables are bounded: own-bitmap
+// images larger than the table, and rows whose code runs past its last
+// column, are refused as ShpEmptyImage.
 class ShpReader {
  public:
   ShpReader();
@@ -127,6 +127,11 @@ class ShpReader {
   ShpImageHeader ShpCurHeader;
   std::vector<uint16_t> ShpPixels;  // [x][row] of the current image, ShpNoColour = transparent
   int ShpCursorX = 0;
+  // The tile the current image becomes: a standard tile, or an own bitmap of
+  // the image's size.
+  bool StandardTile = true;
+  int TileWidth = StandardTileSize;
+  int TileHeight = StandardTileSize;
 };
 
 }  // namespace qrl::map

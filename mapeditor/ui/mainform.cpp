@@ -13,6 +13,7 @@
 
 #include "forms/handlers.h"
 #include "forms/messages.h"
+#include "forms/naming.h"
 #include "forms/numbers.h"
 #include "forms/scrollbars.h"
 #include "forms/waitcursor.h"
@@ -80,6 +81,7 @@ QString WithTrailingSlash(QString folder) {
 // commands that this program does not offer yet stay disabled.
 struct MenuItemRow {
   const char* Caption;  // "-" for a separator
+  const char* Name = nullptr;
   QAction* TMainForm::*Item = nullptr;
   std::unique_ptr<forms::CheckItem> TMainForm::*Check = nullptr;
   bool Enabled = false;
@@ -88,9 +90,12 @@ struct MenuItemRow {
 constexpr bool Offered = true;
 constexpr bool NotYet = false;
 
-MenuItemRow Item(const char* caption, QAction* TMainForm::*item, bool offered) { return {caption, item, nullptr, offered}; }
-MenuItemRow Check(const char* caption, std::unique_ptr<forms::CheckItem> TMainForm::*check, bool offered) {
-  return {caption, nullptr, check, offered};
+MenuItemRow Item(const char* caption, const char* name, QAction* TMainForm::*item, bool offered) {
+  return {caption, name, item, nullptr, offered};
+}
+MenuItemRow Check(const char* caption, const char* name, std::unique_ptr<forms::CheckItem> TMainForm::*check,
+                  bool offered) {
+  return {caption, name, nullptr, check, offered};
 }
 MenuItemRow Separator() { return {"-"}; }
 
@@ -103,30 +108,48 @@ std::vector<MenuRow> MainMenuTable() {
   using F = TMainForm;
   return {
       {"Files",
-       {Item("Load QRL Map", &F::LoadQRLMap1, Offered), Item("Save QRL Map", &F::SaveMapFile1, Offered), Separator(),
-        Item("Set Shp Directory", &F::SetShpDirectory1, Offered), Separator(),
-        Item("Save Map Image", &F::SaveMapImage1, Offered), Item("Image Quality", &F::ImageQuality1, Offered), Separator(),
-        Item("Exit", &F::Exit1, Offered)}},
+       {Item("Load QRL Map", "LoadQRLMap1", &F::LoadQRLMap1, Offered),
+        Item("Save QRL Map", "SaveMapFile1", &F::SaveMapFile1, Offered),
+        Separator(),
+        Item("Set Shp Directory", "SetShpDirectory1", &F::SetShpDirectory1, Offered),
+        Separator(),
+        Item("Save Map Image", "SaveMapImage1", &F::SaveMapImage1, Offered),
+        Item("Image Quality", "ImageQuality1", &F::ImageQuality1, Offered),
+        Separator(),
+        Item("Exit", "Exit1", &F::Exit1, Offered)}},
       {"Options",
-       {Check("Show Hexes", &F::ShowHexes1, Offered), Check("Inspection Mode", &F::InspectionMode1, Offered),
-        Check("Strat Map", &F::StratMap1, Offered), Check("Tile Transfer", &F::TileTransfer1, Offered)}},
+       {Check("Show Hexes", "ShowHexes1", &F::ShowHexes1, Offered),
+        Check("Inspection Mode", "InspectionMode1", &F::InspectionMode1, Offered),
+        Check("Strat Map", "StratMap1", &F::StratMap1, Offered),
+        Check("Tile Transfer", "TileTransfer1", &F::TileTransfer1, Offered)}},
       {"Tools",
-       {Item("Import from Bitmap", &F::Tools1, Offered), Item("Import SDTS DEM", &F::ImportSDTSDEM1, Offered), Separator(),
-        Item("Copy To File", &F::CopyToFile1, Offered), Item("Paste From File", &F::PasteFromFile1, Offered), Separator(),
-        Item("Copy To Clipboard", &F::CopyToClopboard1, Offered),
-        Item("Paste From Clipboard", &F::PasteFromClipboard1, Offered), Separator(),
-        Item("Contour Map", &F::ContourMap1, Offered)}},
+       {Item("Import from Bitmap", "Tools1", &F::Tools1, Offered),
+        Item("Import SDTS DEM", "ImportSDTSDEM1", &F::ImportSDTSDEM1, Offered),
+        Separator(),
+        Item("Copy To File", "CopyToFile1", &F::CopyToFile1, Offered),
+        Item("Paste From File", "PasteFromFile1", &F::PasteFromFile1, Offered),
+        Separator(),
+        Item("Copy To Clipboard", "CopyToClopboard1", &F::CopyToClopboard1, Offered),
+        Item("Paste From Clipboard", "PasteFromClipboard1", &F::PasteFromClipboard1, Offered),
+        Separator(),
+        Item("Contour Map", "ContourMap1", &F::ContourMap1, Offered)}},
       {"Roads",
-       {Check("Show All Road Connections", &F::ShowAllRoadConnections1, Offered), Separator(),
-        Check("Show Road Connections", &F::ShowRoadConnections1, Offered),
-        Check("Toggle Road Connection", &F::ToggleRoadConnection1, Offered),
-        Check("Toggle Road", &F::ToggleRoad1, Offered), Separator(), Check("Paved Road", &F::PavedRoad1, Offered),
-        Check("Secondary Road", &F::SecondaryRoad1, Offered), Check("Railroad", &F::Railroad1, Offered)}},
+       {Check("Show All Road Connections", "ShowAllRoadConnections1", &F::ShowAllRoadConnections1, Offered),
+        Separator(),
+        Check("Show Road Connections", "ShowRoadConnections1", &F::ShowRoadConnections1, Offered),
+        Check("Toggle Road Connection", "ToggleRoadConnection1", &F::ToggleRoadConnection1, Offered),
+        Check("Toggle Road", "ToggleRoad1", &F::ToggleRoad1, Offered),
+        Separator(),
+        Check("Paved Road", "PavedRoad1", &F::PavedRoad1, Offered),
+        Check("Secondary Road", "SecondaryRoad1", &F::SecondaryRoad1, Offered),
+        Check("Railroad", "Railroad1", &F::Railroad1, Offered)}},
       // The two conversions pour into a loaded map: the first load enables them.
       {"Convert",
-       {Item("ZKT 2.x Map", &F::ConvertZKTtoQRL1, NotYet), Check("Use KXZKT Buildings", &F::ZKTBuildings, Offered),
-        Separator(), Item("KX3 Map To QRL 1.0", &F::KX3Map1, NotYet)}},
-      {"Help", {Item("About", &F::About1, Offered)}},
+       {Item("ZKT 2.x Map", "ConvertZKTtoQRL1", &F::ConvertZKTtoQRL1, NotYet),
+        Check("Use KXZKT Buildings", "ZKTBuildings", &F::ZKTBuildings, Offered),
+        Separator(),
+        Item("KX3 Map To QRL 1.0", "KX3Map1", &F::KX3Map1, NotYet)}},
+      {"Help", {Item("About", "About1", &F::About1, Offered)}},
   };
 }
 
@@ -153,6 +176,7 @@ const char* const DoesNotFitText = "The map in %1 does not fit the loaded map.";
 TMainForm::TMainForm(map::MapDocument& doc, map::TileCache& tiles, const QString& programDir)
     : QMainWindow(nullptr), FormBase(this), Doc(doc), Tiles(tiles), OpenDialog1(this), SaveDialog1(this) {
   setWindowTitle(Text(FormCaption));
+  forms::NameCaptionedControl(this, QStringLiteral("MainForm"));  // the load replaces the caption
   BuildControls();
   BuildMenus();
   ConnectHandlers();
@@ -170,14 +194,18 @@ void TMainForm::BuildControls() {
   setCentralWidget(client);
 
   MapImg = new MapImage(map::MapImgWidth, map::MapImgHeight, client);
+  forms::NameControl(MapImg, QStringLiteral("MapImg"));
   MapImg->move(0, 0);
 
   VMapSB = new QScrollBar(Qt::Vertical, client);
+  forms::NameControl(VMapSB, QStringLiteral("VMapSB"));
   VMapSB->setGeometry(map::MapImgWidth, 0, ScrollBarThickness, map::MapImgHeight);
   HMapSB = new QScrollBar(Qt::Horizontal, client);
+  forms::NameControl(HMapSB, QStringLiteral("HMapSB"));
   HMapSB->setGeometry(0, map::MapImgHeight, map::MapImgWidth, ScrollBarThickness);
 
   WhereLbl = new QLabel(QStringLiteral("0,0"), client);
+  WhereLbl->setObjectName(QStringLiteral("WhereLbl"));
   WhereLbl->setGeometry(0, map::MapImgHeight + ScrollBarThickness + 2, map::MapImgWidth, RowHeight);
 
   int y = 0;
@@ -185,7 +213,9 @@ void TMainForm::BuildControls() {
                                          &TMainForm::CB7};
   int section = map::FirstOverlaySection;
   for (QCheckBox* TMainForm::*box : layerBoxes) {
-    this->*box = new QCheckBox(forms::IntToStr(section++), client);
+    const QString caption = forms::IntToStr(section++);
+    this->*box = new QCheckBox(caption, client);
+    forms::NameControl(this->*box, QStringLiteral("CB") + caption, caption);
     (this->*box)->setChecked(true);
     (this->*box)->setGeometry(RightColumnX, y, RightColumnWidth, RowHeight);
     y += RowHeight;
@@ -193,26 +223,31 @@ void TMainForm::BuildControls() {
 
   y += LabelGap;
   ImgNumLbl = new QLabel(QStringLiteral("0"), client);
+  ImgNumLbl->setObjectName(QStringLiteral("ImgNumLbl"));
   ImgNumLbl->setGeometry(RightColumnX, y, RightColumnWidth, RowHeight);
   y += RowHeight;
   SizeLbl = new QLabel(QStringLiteral("0"), client);
+  SizeLbl->setObjectName(QStringLiteral("SizeLbl"));
   SizeLbl->setGeometry(RightColumnX, y, RightColumnWidth, RowHeight);
   y += RowHeight + LabelGap;
 
+  // Speed buttons show a glyph and no caption.
   struct ButtonRow {
     QToolButton* TMainForm::*Button;
+    const char* Name;
     QStyle::StandardPixmap Glyph;
     const char* Hint;
   };
   const ButtonRow buttons[] = {
-      {&TMainForm::RedrawBtn, QStyle::SP_BrowserReload, "Redraw the map"},
-      {&TMainForm::SpeedButton1, QStyle::SP_ArrowRight, "Transfer Tiles"},
-      {&TMainForm::ShowHexesBtn, QStyle::SP_FileDialogDetailedView, "Show hexes"},
-      {&TMainForm::UndoBtn, QStyle::SP_ArrowBack, "Undo last change"},
+      {&TMainForm::RedrawBtn, "RedrawBtn", QStyle::SP_BrowserReload, "Redraw the map"},
+      {&TMainForm::SpeedButton1, "SpeedButton1", QStyle::SP_ArrowRight, "Transfer Tiles"},
+      {&TMainForm::ShowHexesBtn, "ShowHexesBtn", QStyle::SP_FileDialogDetailedView, "Show hexes"},
+      {&TMainForm::UndoBtn, "UndoBtn", QStyle::SP_ArrowBack, "Undo last change"},
   };
   int index = 0;
   for (const ButtonRow& row : buttons) {
     auto* button = new QToolButton(client);
+    forms::NameControl(button, Text(row.Name));
     button->setIcon(style()->standardIcon(row.Glyph));
     button->setToolTip(Text(row.Hint));
     button->setAutoRaise(true);
@@ -227,6 +262,7 @@ void TMainForm::BuildControls() {
 
 void TMainForm::BuildMenus() {
   QMenuBar* bar = menuBar();
+  forms::NameControl(bar, QStringLiteral("MainMenu1"));
   for (const MenuRow& menuRow : MainMenuTable()) {
     QMenu* menu = bar->addMenu(Text(menuRow.Title));
     for (const MenuItemRow& row : menuRow.Items) {
@@ -235,6 +271,7 @@ void TMainForm::BuildMenus() {
         continue;
       }
       QAction* action = menu->addAction(Text(row.Caption));
+      action->setObjectName(Text(row.Name));
       action->setEnabled(row.Enabled);
       if (row.Item) this->*row.Item = action;
       if (row.Check) this->*row.Check = std::make_unique<forms::CheckItem>(action);

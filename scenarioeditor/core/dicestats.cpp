@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "forms/listorder.h"
 #include "gamefile/strtoint.h"
 
 namespace qrl::scen {
@@ -20,8 +21,7 @@ QStringList CountryList(const DiceTable& dice) {
                               [&](const QString& item) { return SameIgnoringCase(item, country); });
     if (!listed) countries.append(country);
   }
-  std::stable_sort(countries.begin(), countries.end(),
-                   [](const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
+  std::stable_sort(countries.begin(), countries.end(), forms::ListBoxLess);
   return countries;
 }
 

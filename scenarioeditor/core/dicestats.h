@@ -21,8 +21,9 @@ inline constexpr std::string_view DescriptionTextHeading = "   Data Set";
 
 // The items of `CountryLB` in the order the list shows them: the country of
 // every loaded set once, the duplicate test ignoring case (the first spelling
-// met stays), sorted ignoring case. The list box shows them as given; it must
-// not sort them again by its own rule.
+// met stays), sorted as a list box sorts (case-blind, by the user's locale).
+// The list box shows them as given; it must not sort them again by its own
+// rule.
 QStringList CountryList(const DiceTable& dice);
 
 class CountryStats {

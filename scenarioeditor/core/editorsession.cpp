@@ -4,21 +4,26 @@ namespace qrl::scen {
 
 inline constexpr int FirstSide = 0;
 
-LoadOutcome LoadGame(EditorSession& session, const std::optional<std::string>& chosenPath) {
+LoadOutcome ReadGameForLoad(EditorSession& session, const std::optional<std::string>& chosenPath) {
   ScenarioDocument& doc = session.Document;
   doc.Changes.Note();  // first, so that a load that stops half-way still counts
   doc.GameKind = CurrentGameKind;
-  LoadOutcome outcome;
-  if (chosenPath) {
-    SetUpUnitGrid(session.Grid, session.Random);
-    outcome = ReadSaveFile(doc, *chosenPath);
-  }
-  doc.Changes.Note();
+  if (!chosenPath) return LoadOutcome{};
+  SetUpUnitGrid(session.Grid, session.Random);
+  return ReadSaveFile(doc, *chosenPath);
+}
+
+std::vector<BoxMessage> FillGridAfterLoad(EditorSession& session) {
+  ScenarioDocument& doc = session.Document;
   FillUnitGrid(doc.Slots, session.Grid, FirstSide);
   ClassifyLeaders(session.Grid);
   doc.NewFileLoaded = true;
-  for (BoxMessage& box : LoadOobWeaponNames(doc.OobDir, session.Grid.OobNumber, session.WeaponNames))
-    outcome.Boxes.push_back(std::move(box));
+  return LoadOobWeaponNames(doc.OobDir, session.Grid.OobNumber, session.WeaponNames);
+}
+
+LoadOutcome LoadGame(EditorSession& session, const std::optional<std::string>& chosenPath) {
+  LoadOutcome outcome = ReadGameForLoad(session, chosenPath);
+  for (BoxMessage& box : FillGridAfterLoad(session)) outcome.Boxes.push_back(std::move(box));
   return outcome;
 }
 

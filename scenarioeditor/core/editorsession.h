@@ -21,15 +21,22 @@ struct EditorSession {
   UnitDataState UnitData;       // the unit data window's state beside its controls
 };
 
-// The load command once the window knows the file: chosenPath is what the
-// open-file window returned or the command line named, nullopt when the
-// open-file window was cancelled. Marks the load command used, prepares the
-// grid and reads the file (only with a path), then fills the grid for the
-// first side from whatever the document now holds, classifies its leaders,
-// sets NewFileLoaded, notes a change for the record windows and reads the
-// weapon names of both sides with the OOB numbers the fill found (their
-// boxes follow the load's own). The window shows the boxes, selects the
-// first side, and closes itself when the outcome is Protected.
+// The load command once the window knows the file, in two steps so that the
+// window shows the load's boxes between them, before the grid is refilled.
+// chosenPath is what the open-file window returned or the command line named,
+// nullopt when the open-file window was cancelled.
+// ReadGameForLoad marks the load command used, notes a change for the record
+// windows, prepares the grid and reads the file (only with a path); the
+// outcome holds the boxes to show.
+LoadOutcome ReadGameForLoad(EditorSession& session, const std::optional<std::string>& chosenPath);
+// FillGridAfterLoad fills the grid for the first side from whatever the
+// document now holds, classifies its leaders, sets NewFileLoaded and reads
+// the weapon names of both sides with the OOB numbers the fill found; it
+// gives their boxes, which follow the load's own. The window then selects
+// the first side and closes itself when the outcome was Protected.
+std::vector<BoxMessage> FillGridAfterLoad(EditorSession& session);
+// Both steps at once, for callers that show no boxes between them: the
+// weapon names' boxes follow the load's in the outcome.
 LoadOutcome LoadGame(EditorSession& session, const std::optional<std::string>& chosenPath);
 
 // The whole-file save up to its dialog: the refusal box, or nullopt after the

@@ -6,7 +6,6 @@
 #include "gamefile/fileio.h"
 #include "scenarioeditor/core/celltext.h"
 #include "scenarioeditor/core/commentfile.h"
-#include "gamefile/fileio.h"
 
 namespace qrl::scen {
 
@@ -115,6 +114,20 @@ std::optional<std::string> ChosenPath(const std::string& folder, const std::vect
   std::string path = folder;
   if (!path.empty() && path.back() != '/') path += '/';
   return path + items[size_t(selected)].FileName;
+}
+
+QString CutTypedName(const QString& text) {
+  constexpr qsizetype ExtensionLength = 3;
+  const qsizetype dot = text.indexOf(u'.');
+  if (dot < 0) return QString();
+  return text.left(dot + 1 + ExtensionLength);
+}
+
+std::string TypedPath(const std::string& folder, const std::string& name) {
+  std::string prefix = folder;
+  if (!prefix.empty() && prefix.back() != '/') prefix += '/';
+  if (name.empty()) return prefix;
+  return FindFileCaseBlind(prefix, name);
 }
 
 }  // namespace qrl::scen

@@ -53,6 +53,17 @@ std::vector<FileListItem> ListFolder(const std::string& folder, std::string_view
 std::optional<std::string> ChosenPath(const std::string& folder, const std::vector<FileListItem>& items,
                                       int selected);
 
+// "OK" for a name typed into the name field: the text up to its first ".",
+// the "." and the three characters after it (fewer when the text ends
+// sooner), so that an item text with its annotation still names its file;
+// empty when the text holds no ".".
+QString CutTypedName(const QString& text);
+
+// The path "OK" returns for a typed name (as cut, in the file system's
+// bytes): folder + the name, found case-blind in the folder. An empty name
+// gives the folder alone, which no reader opens.
+std::string TypedPath(const std::string& folder, const std::string& name);
+
 // The mask button: after each activation it reads "All (*.*)"; a click
 // switches the list between the mask the caller set and "*.*", and the
 // caption always names the mask the next click switches to.

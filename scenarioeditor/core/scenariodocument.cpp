@@ -7,7 +7,6 @@
 #include "gamefile/fileio.h"
 #include "gamefile/magic.h"
 #include "scenarioeditor/core/commentfile.h"
-#include "gamefile/fileio.h"
 #include "scenarioeditor/core/recordlayout.h"
 
 namespace qrl::scen {
@@ -16,9 +15,10 @@ namespace {
 
 std::string LowerCase(const std::string& path) { return QString::fromStdString(path).toLower().toStdString(); }
 
-int FirstUnreadSlot(const RecordLoopResult& result, const GameFileSlots& fileSlots) {
-  // At the limit the slot being decoded is the last one the loop counted.
-  if (result.TooMuchData) return fileSlots.RecordCount;
+int FirstUnreadSlot(const RecordLoopResult& result) {
+  // The slot whose decoding hit the limit lost its data, whatever its number;
+  // the slot count of the loop stops before it.
+  if (result.TooMuchData) return result.StoppedAtSlot;
   if (result.RecordsBeyondSlots) return MaxRecordSlots + 1;
   return 0;
 }
@@ -70,7 +70,7 @@ LoadOutcome DecodeSaveFile(ScenarioDocument& doc, const std::string& path, std::
   const RecordLoopResult result = ReadSaveFileRecords(file, scratch);
   std::swap(doc.Slots, scratch);
   doc.EverLoaded = true;
-  doc.FirstUnreadSlot = FirstUnreadSlot(result, doc.Slots);
+  doc.FirstUnreadSlot = FirstUnreadSlot(result);
   outcome.Loaded = true;
   outcome.Incomplete = doc.Incomplete();
   if (result.TooMuchData) {

@@ -5,6 +5,8 @@
 #include <QPushButton>
 
 #include "forms/handlers.h"
+#include "forms/listbox.h"
+#include "forms/naming.h"
 #include "scenarioeditor/ui/gridcells.h"
 #include "scenarioeditor/ui/mainform.h"
 
@@ -24,19 +26,20 @@ constexpr int ButtonWidth = 80, ButtonHeight = 26;
 TDiceStatForm::TDiceStatForm(const scen::DiceTable& dice, TForm1& form1)
     : QWidget(nullptr), FormBase(this), Dice(dice), Form1(form1) {
   setWindowTitle(Caption);
+  forms::NameControl(this, "DiceStatForm", Caption);
   resize(WindowWidth, WindowHeight);
 
   auto* countryLabel = new QLabel("Country", this);
   countryLabel->setGeometry(Margin, Margin, ListWidth, LabelHeight);
   CountryLB = new QListWidget(this);
-  CountryLB->setObjectName("CountryLB");
+  forms::NameControl(CountryLB, "CountryLB");
   CountryLB->setSortingEnabled(false);  // the core gives the list's order
   CountryLB->setGeometry(Margin, ListTop, ListWidth, ListHeight);
 
   auto* descriptionLabel = new QLabel("Description", this);
   descriptionLabel->setGeometry(GridLeft, Margin, GridWidth, LabelHeight);
   DescriptionGrid = new forms::StringGrid(this);
-  DescriptionGrid->setObjectName("DescriptionGrid");
+  forms::NameControl(DescriptionGrid, "DescriptionGrid");
   DescriptionGrid->setGeometry(GridLeft, ListTop, GridWidth, ListHeight);
   DescriptionGrid->SetColCount(scen::DescriptionColumnCount);
   DescriptionGrid->SetFixedCols(0);
@@ -50,10 +53,10 @@ TDiceStatForm::TDiceStatForm(const scen::DiceTable& dice, TForm1& form1)
   ShowDescriptions();
 
   SetBtn = new QPushButton("Set", this);
-  SetBtn->setObjectName("SetBtn");
+  forms::NameControl(SetBtn, "SetBtn", SetBtn->text());
   SetBtn->setGeometry(WindowWidth - Margin - ButtonWidth, ListTop + ListHeight + Margin, ButtonWidth, ButtonHeight);
 
-  forms::Connect(CountryLB, &QListWidget::currentRowChanged, this, [this] { CountryLBClick(); });
+  forms::ConnectListBoxClick(CountryLB, this, [this] { CountryLBClick(); });
   forms::Connect(SetBtn, &QPushButton::clicked, this, [this] { SetBtnClick(); });
 }
 

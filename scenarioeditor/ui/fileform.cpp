@@ -10,6 +10,7 @@
 #include <filesystem>
 
 #include "forms/handlers.h"
+#include "forms/naming.h"
 #include "scenarioeditor/ui/pathtext.h"
 
 namespace qrl::scenui {
@@ -66,10 +67,11 @@ QStringList VolumeRoots() {
 
 TFileForm::TFileForm() : QDialog(nullptr), FormBase(this) {
   setWindowTitle(InitialCaption);
+  forms::NameCaptionedControl(this, "FileForm");  // the caller sets the caption before each showing
   resize(WindowWidth, WindowHeight);
 
   DriveLetter = new QComboBox(this);
-  DriveLetter->setObjectName("DriveLetter");
+  forms::NameControl(DriveLetter, "DriveLetter");
   DriveLetter->addItems(VolumeRoots());
   DriveLetter->setGeometry(Margin, Margin, ListWidth, RowHeight);
   DirectoryLbl = new QLabel(this);
@@ -77,26 +79,27 @@ TFileForm::TFileForm() : QDialog(nullptr), FormBase(this) {
   DirectoryLbl->setGeometry(Margin, Margin + RowHeight + 2, WindowWidth - 2 * Margin, RowHeight);
 
   Directory = new QListWidget(this);
-  Directory->setObjectName("Directory");
+  forms::NameControl(Directory, "Directory");
   Directory->setGeometry(Margin, ListTop, ListWidth, ListHeight);
   FileList = new QListWidget(this);
-  FileList->setObjectName("FileList");
+  forms::NameControl(FileList, "FileList");
   FileList->setSelectionMode(QAbstractItemView::SingleSelection);
   FileList->setGeometry(2 * Margin + ListWidth, ListTop, ListWidth, ListHeight);
 
   const int bottom = ListTop + ListHeight + Margin;
   FileNameEdit = new QLineEdit(InitialNameText, this);
-  FileNameEdit->setObjectName("FileNameEdit");
+  forms::NameControl(FileNameEdit, "FileNameEdit");
   FileNameEdit->setGeometry(Margin, bottom, WindowWidth - 2 * Margin, RowHeight);
   const int buttonTop = bottom + RowHeight + Margin;
   MaskBtn = new QPushButton(InitialMaskCaption, this);
-  MaskBtn->setObjectName("MaskBtn");
+  forms::NameCaptionedControl(MaskBtn, "MaskBtn");  // relabelled at each activation and click
   MaskBtn->setGeometry(Margin, buttonTop, ButtonWidth, RowHeight);
   OKBtn = new QPushButton("OK", this);
-  OKBtn->setObjectName("OKBtn");
+  forms::NameControl(OKBtn, "OKBtn", OKBtn->text());
+  OKBtn->setDefault(true);  // Return in the name field is "OK"
   OKBtn->setGeometry(WindowWidth - 2 * (ButtonWidth + Margin), buttonTop, ButtonWidth, RowHeight);
   CancelBtn = new QPushButton("Cancel", this);
-  CancelBtn->setObjectName("CancelBtn");
+  forms::NameControl(CancelBtn, "CancelBtn", CancelBtn->text());
   CancelBtn->setGeometry(WindowWidth - (ButtonWidth + Margin), buttonTop, ButtonWidth, RowHeight);
 
   forms::Connect(FileList, &QListWidget::currentRowChanged, this, [this] { FileListChange(); });
@@ -137,7 +140,8 @@ void TFileForm::FileListChange() {
   // The name field follows the list: the selected item's text, or the mask
   // when nothing is selected.
   QListWidgetItem* item = FileList->currentItem();
-  FileNameEdit->setText(item ? item->text() : QString::fromStdString(MaskButton.Mask));
+  NameFromList = item ? item->text() : QString::fromStdString(MaskButton.Mask);
+  FileNameEdit->setText(NameFromList);
 }
 
 void TFileForm::DriveLetterChange() { SetFolder(PathBytes(DriveLetter->currentText())); }
@@ -150,8 +154,16 @@ void TFileForm::DirectoryDoubleClick(QListWidgetItem* item) {
 }
 
 void TFileForm::OKBtnClick() {
-  std::optional<std::string> path = scen::ChosenPath(ListedFolder, ListedFiles, FileList->currentRow());
-  if (!path) return;  // nothing chosen: the window stays open
+  std::optional<std::string> path;
+  if (FileNameEdit->text() == NameFromList) {
+    // The field shows what the list put there: the chosen item's real name,
+    // whatever its annotation; with nothing chosen the window stays open.
+    path = scen::ChosenPath(ListedFolder, ListedFiles, FileList->currentRow());
+    if (!path) return;
+  } else {
+    // A typed name; the reader reports one that does not open.
+    path = scen::TypedPath(ListedFolder, PathBytes(scen::CutTypedName(FileNameEdit->text())));
+  }
   Chosen = *path;
   FileNameEdit->setText(PathText(Chosen));
   done(OkResult);

@@ -3,8 +3,10 @@
 // The caller sets the mask, the caption and the folder, shows it with
 // ShowModal and, when that returns OkResult, takes ChosenFile(). The list
 // shows each matching file with its annotation (scenario marker, comment);
-// every item keeps its real name, so the path handed back is always the
-// folder plus a name that exists there.
+// every item keeps its real name, so a chosen item hands back the folder plus
+// a name that exists there. A name typed into the name field is taken as the
+// text up to its first "." and three characters; the reader reports one that
+// does not open.
 #include <QDialog>
 #include <string>
 #include <string_view>
@@ -44,7 +46,9 @@ class TFileForm : public QDialog, public forms::FormBase {
   // Shows the window modally: OkResult after "OK" with a file chosen, else
   // another value.
   int ShowModal();
-  // After OkResult: the listed folder plus the chosen item's real name.
+  // After OkResult: the listed folder plus the chosen item's real name, or
+  // plus the name typed into FileNameEdit (cut after its first "." and three
+  // characters, found case-blind).
   const std::string& ChosenFile() const { return Chosen; }
 
   void FormActivate() override;
@@ -75,6 +79,7 @@ class TFileForm : public QDialog, public forms::FormBase {
   std::vector<scen::FileListItem> ListedFiles;
   std::vector<std::string> ListedFolders;  // the real names behind Directory's items
   std::string Chosen;
+  QString NameFromList;  // what the list last put into FileNameEdit
 };
 
 }  // namespace qrl::scenui

@@ -23,6 +23,7 @@
 #include "gamefile/fileio.h"
 #include "scenarioeditor/ui/pathtext.h"
 #include "forms/messages.h"
+#include "forms/naming.h"
 #include "forms/waitcursor.h"
 #include "scenarioeditor/ui/ammoform.h"
 #include "scenarioeditor/ui/dicestatform.h"
@@ -161,6 +162,7 @@ class FlagWhile {
 TForm1::TForm1(scen::EditorSession& session, scen::DiceTable& dice, const QrlEdStartUp& startUp)
     : QMainWindow(nullptr), FormBase(this), Session(session), Dice(dice) {
   setWindowTitle(MainCaption);
+  forms::NameControl(this, "Form1", MainCaption);
   resize(WindowWidth, WindowHeight);
   auto* central = new QWidget(this);
   central->setObjectName("Form1Client");
@@ -178,7 +180,7 @@ void TForm1::BuildGridArea(QWidget* central) {
   FileLbl->setGeometry(FileLblRect);
 
   InfoStringGrid = new forms::StringGrid(central);
-  InfoStringGrid->setObjectName("InfoStringGrid");
+  forms::NameControl(InfoStringGrid, "InfoStringGrid");
   InfoStringGrid->setGeometry(GridRect);
   InfoStringGrid->SetColCount(scen::GridColumnCount);
   InfoStringGrid->SetDefaultColWidth(scen::DefaultGridColumnWidth);
@@ -193,16 +195,17 @@ void TForm1::BuildGridArea(QWidget* central) {
   };
 
   OpenImage = new QLabel(central);
-  OpenImage->setObjectName("OpenImage");
+  forms::NameControl(OpenImage, "OpenImage");  // an image, not a label
   OpenImage->setScaledContents(true);
   OpenImage->hide();
   OpenImage->installEventFilter(this);
 
   SideRG = new QGroupBox("Side", central);
-  SideRG->setObjectName("SideRG");
+  forms::NameControl(SideRG, "SideRG", SideRG->title());
   SideRG->setGeometry(SideRGRect);
   SideGroup = new QButtonGroup(SideRG);
   for (int side = 0; side < scen::SideCount; ++side) {
+    // The items' captions become the nation names: their accessible names follow them.
     auto* button = new QRadioButton(QString("Side %1").arg(side), SideRG);
     button->setGeometry(SideButtonLeft, SideButtonTop + side * SideButtonStep, SideButtonWidth, RollRowHeight);
     SideGroup->addButton(button, side);
@@ -216,7 +219,7 @@ void TForm1::BuildGridArea(QWidget* central) {
   });
 
   AmmoBtn = new QPushButton("Unit Data", central);
-  forms::NameControl(AmmoBtn, "AmmoBtn", "Unit Data");
+  forms::NameControl(AmmoBtn, "AmmoBtn", AmmoBtn->text());
   AmmoBtn->setGeometry(AmmoBtnRect);
   forms::Connect(AmmoBtn, &QPushButton::clicked, this, [this] { AmmoBtnClick(); });
 }
@@ -243,7 +246,7 @@ void TForm1::BuildRollControls(QWidget* central) {
     label->setGeometry(Margin, top, RollLabelWidth, RollRowHeight);
     for (int k = 0; k < scen::RollValueCount; ++k) {
       auto* edit = new QLineEdit(ViewText(scen::RollEditInitialTexts[size_t(j)][size_t(k)]), central);
-      edit->setObjectName(ViewText(scen::RollEditNames[size_t(j)][size_t(k)]));
+      forms::NameControl(edit, ViewText(scen::RollEditNames[size_t(j)][size_t(k)]));
       edit->setGeometry(editLeft[size_t(k)], top, RollEditWidth, RollRowHeight);
       RollEdit[size_t(j)][size_t(k)] = edit;
       if (k < int(RollSigns.size())) {
@@ -253,20 +256,20 @@ void TForm1::BuildRollControls(QWidget* central) {
       }
     }
     auto* button = new QPushButton(ViewText(rowControls.ButtonCaption), central);
-    button->setObjectName(ViewText(rowControls.ButtonName));
+    forms::NameControl(button, ViewText(rowControls.ButtonName), button->text());
     button->setGeometry(buttonLeft, top, RollButtonWidth, RollRowHeight);
     forms::Connect(button, &QPushButton::clicked, this, [this, handler = RollHandlers[size_t(j)]] { (this->*handler)(); });
     RollBtn[size_t(j)] = button;
   }
   RollAllBtn = new QPushButton(ViewText(scen::RollAllButtonCaption), central);
-  RollAllBtn->setObjectName(ViewText(scen::RollAllButtonName));
+  forms::NameControl(RollAllBtn, ViewText(scen::RollAllButtonName), RollAllBtn->text());
   RollAllBtn->setGeometry(RollAllBtnRect);
   forms::Connect(RollAllBtn, &QPushButton::clicked, this, [this] { RollAllBtnClick(); });
 }
 
 void TForm1::BuildMenu() {
   MainMenu1 = menuBar();
-  MainMenu1->setObjectName("MainMenu1");
+  forms::NameControl(MainMenu1, "MainMenu1");
   QMenu* menu = nullptr;
   for (const MenuEntry& entry : MenuTable) {
     if (!menu || menu->title() != entry.Menu) menu = MainMenu1->addMenu(entry.Menu);
@@ -416,13 +419,16 @@ void TForm1::LoadQRLSave1Click() {
   ShowGrid();
   const std::optional<std::string> path = ChooseFileToLoad();
   if (path && !Session.Document.OpenedFromCommandLine && Peers.AmmoForm) Peers.AmmoForm->close();
-  const scen::LoadOutcome outcome = scen::LoadGame(Session, path);
+  const scen::LoadOutcome outcome = scen::ReadGameForLoad(Session, path);
   if (path)
     for (int col = 0; col < scen::GridColumnCount; ++col) InfoStringGrid->SetColWidth(col, scen::GridColumnWidth(col));
+  ShowLoadedFile();
+  // The reading's boxes come while the grid still shows what it showed.
+  for (const scen::BoxMessage& box : outcome.Boxes) ShowBox(box);
+  const std::vector<scen::BoxMessage> weaponNameBoxes = scen::FillGridAfterLoad(Session);
   PushGridCells();
   ShowSideNames();
-  ShowLoadedFile();
-  for (const scen::BoxMessage& box : outcome.Boxes) ShowBox(box);
+  for (const scen::BoxMessage& box : weaponNameBoxes) ShowBox(box);
   // A protected file ends the program once its load has finished.
   if (outcome.Protected) close();
 }

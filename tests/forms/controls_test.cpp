@@ -2,11 +2,14 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QListWidget>
 #include <QMenu>
 #include <QScrollBar>
 #include <QSignalSpy>
+#include <QTest>
 
 #include "forms/checkitem.h"
+#include "forms/listbox.h"
 #include "forms/messages.h"
 #include "forms/numbers.h"
 #include "forms/scrollbars.h"
@@ -101,6 +104,28 @@ TEST(ScrollBarsTest, RangesAreNeverNegativeAndChangesRunNoHandler) {
   SetScrollPosition(bar, -3);
   EXPECT_EQ(bar.value(), 0);
   EXPECT_EQ(changes.count(), 0);
+}
+
+// OnClick of a list box: at each change of the selected item and at a click
+// on the item already selected, once per click.
+TEST(ListBoxClickTest, RunsOnEveryChangeAndOnAClickOnTheSelectedItem) {
+  QWidget form;
+  auto* list = new QListWidget(&form);
+  list->addItems({"Britain", "Germany", "Italy"});
+  list->resize(200, 200);
+  form.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+  std::vector<int> rows;
+  ConnectListBoxClick(list, &form, [&] { rows.push_back(list->currentRow()); });
+  auto click = [&](int row) {
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
+  };
+  click(1);
+  click(1);
+  click(2);
+  list->setCurrentRow(0);
+  QTest::keyClick(list, Qt::Key_Down);
+  EXPECT_EQ(rows, std::vector<int>({1, 1, 2, 0, 1}));
 }
 
 }  // namespace

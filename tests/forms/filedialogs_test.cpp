@@ -25,7 +25,10 @@ TEST(QtNameFiltersTest, ConvertsTheFrameworksFilterForm) {
       {"", {}},
       {"Lonely description", {}},
       {"Text|*.txt|No pattern", {"Text (*.txt)"}},
-      {"Empty pattern||Text|*.txt", {"Text (*.txt)"}},
+      // An empty part ends the list.
+      {"Empty pattern||Text|*.txt", {}},
+      {"Text/KXEd (*.txt,*.kxe)| *.txt;*.kxe||All Files *.*|*.*", {"Text/KXEd (*.txt,*.kxe) (*.txt *.kxe)"}},
+      {"A|*.a|", {"A (*.a)"}},
   };
   for (const Case& c : cases) EXPECT_EQ(QtNameFilters(QString::fromLatin1(c.filter)), c.expected) << c.filter;
 }

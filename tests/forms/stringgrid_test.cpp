@@ -126,6 +126,17 @@ TEST_F(StringGridTest, TheHandlerSeesTheTargetAndMayRefuseTheMove) {
   EXPECT_EQ(Grid.Row(), 3);
 }
 
+TEST_F(StringGridTest, AClickOnTheSelectedCellIsReportedOnlyWhenTheGridCannotBeEdited) {
+  std::vector<std::pair<int, int>> asked;
+  Grid.OnSelectCell = [&](int col, int row, bool&) { asked.push_back({col, row}); };
+  Click(1, 2);
+  Click(1, 2);
+  EXPECT_EQ((std::vector<std::pair<int, int>>{{1, 2}, {1, 2}}), asked);
+  Grid.SetEditable(true);
+  Click(1, 2);
+  EXPECT_EQ(asked.size(), 2u);
+}
+
 TEST_F(StringGridTest, AThrowingHandlerRefusesAndIsShown) {
   MessageLog log;
   Grid.OnSelectCell = [](int, int, bool&) { throw std::runtime_error("'x' is not a valid integer value"); };

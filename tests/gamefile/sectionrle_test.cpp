@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "gamefile/bytereader.h"
 #include "gamefile/sectionrecord.h"
 #include "gamefile/sectionrle.h"
@@ -66,6 +68,106 @@ TEST(SectionRleEncoder, LiteralBlocksStopAt127AndBeforeARun) {
   EXPECT_EQ(packed[128], 0x83);
   EXPECT_EQ(packed[129], 200);
   EXPECT_EQ(SectionRlePackedSize(section), packed.size());
+}
+
+// The encoder's two passes as the format describes them, one byte at a time,
+// to hold the fast scans of the real encoder to the same blocks.
+bool ReferenceRunTest(const Bytes& d, size_t i) { return i + 2 < d.size() && d[i] == d[i + 1] && d[i] == d[i + 2]; }
+
+size_t ReferenceSizePass(const Bytes& d) {
+  size_t i = 0, packed = 0;
+  while (i < d.size()) {
+    int count = 0;
+    if (ReferenceRunTest(d, i)) {
+      const uint8_t v = d[i];
+      while (i < d.size() && d[i] == v && count < 127) ++i, ++count;
+      packed += 2;
+    } else {
+      while (count < 127 && i < d.size() && !ReferenceRunTest(d, i)) ++i, ++count;
+      packed += 1 + size_t(count);
+    }
+  }
+  return packed;
+}
+
+Bytes ReferenceWritePass(const Bytes& d) {
+  Bytes out;
+  size_t i = 0;
+  while (i < d.size()) {
+    int count = 0;
+    if (ReferenceRunTest(d, i)) {
+      const uint8_t v = d[i];
+      while (i < d.size() && d[i] == v && count < 127) ++i, ++count;
+      out.push_back(uint8_t(0x80 + count));
+      out.push_back(v);
+    } else {
+      const size_t first = i;
+      while (count < 127 && i < d.size() && !ReferenceRunTest(d, i)) ++i, ++count;
+      out.push_back(uint8_t(count));
+      out.insert(out.end(), d.begin() + long(first), d.begin() + long(i));
+    }
+  }
+  return out;
+}
+
+// Compares the encoder with the reference; false (with a message) on the first difference.
+::testing::AssertionResult EncodesAsTheReference(const Bytes& d) {
+  Bytes packed;
+  SectionRleEncode(d, packed);
+  const Bytes expected = ReferenceWritePass(d);
+  const size_t size = SectionRlePackedSize(d);
+  if (packed == expected && size == ReferenceSizePass(d) && size == expected.size())
+    return ::testing::AssertionSuccess();
+  return ::testing::AssertionFailure() << "section of " << d.size() << " bytes packs to " << packed.size()
+                                       << " bytes (size pass " << size << "), expected " << expected.size();
+}
+
+// Bytes that hold no two equal neighbours and never the run value below.
+Bytes Background(size_t n) {
+  Bytes b(n);
+  for (size_t i = 0; i < n; ++i) b[i] = uint8_t(i % 200);
+  return b;
+}
+
+TEST(SectionRleEncoder, ShortRunsAtEveryPlaceMatchTheReference) {
+  constexpr uint8_t RunValue = 0xEE;
+  for (size_t n = 1; n <= 300; ++n) {
+    const Bytes background = Background(n);
+    ASSERT_TRUE(EncodesAsTheReference(background));
+    for (size_t run : {2, 3, 4}) {
+      for (size_t at = 0; at + run <= n; ++at) {
+        Bytes d = background;
+        std::fill_n(d.begin() + long(at), run, RunValue);
+        ASSERT_TRUE(EncodesAsTheReference(d)) << "run of " << run << " at " << at;
+      }
+    }
+  }
+}
+
+TEST(SectionRleEncoder, BlockLimitsMatchTheReference) {
+  for (size_t n : {126, 127, 128, 129, 130, 254, 255, 256, 257}) {
+    SCOPED_TRACE(n);
+    EXPECT_TRUE(EncodesAsTheReference(Repeat(7, n)));
+    EXPECT_TRUE(EncodesAsTheReference(Background(n)));
+    EXPECT_TRUE(EncodesAsTheReference(Concat({Background(n), Repeat(0xEE, n)})));
+    EXPECT_TRUE(EncodesAsTheReference(Concat({Repeat(0xEE, n), Background(n), Repeat(0xEE, 2)})));
+  }
+}
+
+TEST(SectionRleEncoder, RandomSectionsMatchTheReference) {
+  std::mt19937 random(20261210);
+  for (int round = 0; round < 3000; ++round) {
+    // Few distinct values, so that runs of every length come up.
+    const size_t n = random() % 700;
+    const uint32_t values = 1 + random() % 4;
+    Bytes d(n);
+    for (size_t i = 0; i < n;) {
+      const uint8_t v = uint8_t(random() % values);
+      size_t len = 1 + random() % (random() % 8 == 0 ? 300 : 4);
+      for (; len > 0 && i < n; --len) d[i++] = v;
+    }
+    ASSERT_TRUE(EncodesAsTheReference(d)) << "round " << round;
+  }
 }
 
 Bytes Decode(const Bytes& stored, bool packed, uint64_t length, size_t capacity = 4096, bool* overflow = nullptr) {

@@ -85,6 +85,7 @@ TEST(RecordLoopTest, StopsAtTheBufferLimit) {
   GameFileSlots s;
   RecordLoopResult r = ReadSaveFileRecords(file, s);
   EXPECT_TRUE(r.TooMuchData);
+  EXPECT_EQ(r.StoppedAtSlot, 2);
   EXPECT_EQ(s.SlotSize[1], 3'000'000);
   EXPECT_EQ(s.SlotSize[2], 0);
   EXPECT_EQ(s.SlotOffset[3], 0);

@@ -207,10 +207,10 @@ TEST(ReadShpTest, DecodesThePixelCode) {
       {"file ends at a control byte", {6, r, 0}, ShpLoaded, {"RRR", "...", "..."}},
       {"file ends at a control byte inside the first row", {4, r}, ShpLoaded, {"RR.", "...", "..."}},
       {"file ends before a transparent count", {1}, ShpLoaded, {"...", "...", "..."}},
-      // A colour index the file does not hold is no pixel at all.
-      {"file ends before a literal run's first colour", {6, r, 0, 7}, ShpEmptyImage, {}},
-      {"file ends inside literals", {7, g}, ShpEmptyImage, {}},
-      {"file ends before a repeat colour", {6}, ShpEmptyImage, {}},
+      // A colour index the file does not hold is a transparent pixel.
+      {"file ends before a literal run's first colour", {6, r, 0, 7}, ShpLoaded, {"RRR", "...", "..."}},
+      {"file ends inside literals", {7, g}, ShpLoaded, {"G..", "...", "..."}},
+      {"file ends before a repeat colour", {6}, ShpLoaded, {"...", "...", "..."}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.Name);
@@ -297,8 +297,6 @@ TEST(ReadShpTest, DamagedFilesGiveStatusesNotStaleData) {
       {"header cut short", truncated(image2 + 20), ShpEmptyImage},
       {"offset beyond the file", withLe32(8 + 16, int32_t(good.size())), ShpEmptyImage},
       {"negative offset", withLe32(8 + 16, -24), ShpEmptyImage},
-      {"width 0", withLe32(x1Of2, -1), ShpEmptyImage},
-      {"height below 0", withLe32(y1Of2, -5), ShpEmptyImage},
       {"216 wide", withLe32(x1Of2, ShpPixelsWidth), ShpEmptyImage},
       {"201 high", withLe32(y1Of2, ShpPixelsHeight), ShpEmptyImage},
       {"absurd width", withLe32(x1Of2, INT_MAX), ShpEmptyImage},
@@ -328,11 +326,46 @@ TEST(ReadShpTest, DamagedFilesGiveStatusesNotStaleData) {
   WriteLe32(minX.data() + x1Of2, uint32_t(INT_MAX));
   TileGfx tile;
   EXPECT_EQ(reader.ReadShp(2, minX, tile, images), ShpEmptyImage);
-  // An image reaching past the end of int keeps only the low 32 bits of its
-  // right column, as a file would: it has no usable width.
-  const ShpFileImage wrapped = Solid(20, 10, Green, INT_MAX - 5);
-  EXPECT_EQ(wrapped.X1, INT_MIN + 13);
-  EXPECT_EQ(reader.ReadShp(0, FileOf({wrapped}), tile, images), ShpEmptyImage);
+}
+
+// An image of at most 60 x 60 becomes a standard tile also when its width or
+// height is below 1; one that needs an own bitmap then has none to make.
+TEST(ReadShpTest, ImagesWithoutWidthOrHeight) {
+  auto sized = [](int32_t x1, int32_t y1, int32_t x0 = 0) {
+    ShpFileImage image = Solid(4, 4, Green, x0);
+    image.X1 = x1;
+    image.Y1 = y1;
+    return FileOf({image});
+  };
+  struct Case {
+    const char* Name;
+    Bytes File;
+    bool Force;
+    int Status;
+  };
+  const Case cases[] = {
+      {"width 0", sized(-1, 3), false, ShpLoaded},
+      {"height below 0", sized(3, -5), false, ShpLoaded},
+      {"neither", sized(-10, -10), false, ShpLoaded},
+      // Past the end of int the right column keeps only its low 32 bits, as in a file.
+      {"right column wrapped", sized(INT_MIN + 13, 9, INT_MAX - 5), false, ShpLoaded},
+      {"width 0, 61 high", sized(-1, 60), false, ShpEmptyImage},
+      {"61 wide, height 0", sized(60, -1), false, ShpEmptyImage},
+      {"width 0 as own bitmap", sized(-1, 3), true, ShpEmptyImage},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.Name);
+    Read r = ReadImage(c.File, 0, c.Force);
+    ASSERT_EQ(r.Status, c.Status);
+    EXPECT_EQ(r.Tile.IsLoaded(), c.Status == ShpLoaded);
+    if (c.Status != ShpLoaded) continue;
+    EXPECT_EQ(r.Tile.ImageIndex, 0);
+    EXPECT_EQ(r.Picture().size(), QSize(60, 60));
+  }
+  // Decoding reads one control byte even for an image of no rows: the first
+  // row's green run shows in the tile.
+  const Read flat = ReadFromMemoryAndDisk(sized(3, -5), 0);
+  EXPECT_EQ(Rows(flat.Picture(), 5, 2), std::vector<std::string>({"GGGG.", "....."}));
 }
 
 TEST(ReadShpTest, FromDiskLargeFilesReadAsFromMemory) {
@@ -396,6 +429,16 @@ TEST_F(TileCacheTest, LoadsOnFirstUseCaseBlindAndKeepsTheTile) {
   EXPECT_EQ(cache.Images.TileIL.size(), 1u);
   EXPECT_EQ(cache.Fetch(5, 0), nullptr);
   EXPECT_FALSE(cache.Entry(5, 0)->IsLoaded());
+}
+
+TEST_F(TileCacheTest, AnImageWithoutWidthIsCachedLikeAnyOther) {
+  ShpFileImage flat = Solid(4, 4, Red);
+  flat.X1 = flat.X0 - 1;
+  WriteShp(folder, "Ter03z4.shp", {flat});
+  EXPECT_EQ(CentreOf(3, 0), ShpColour(Red));  // its rows are decoded all the same
+  std::filesystem::remove(folder + "Ter03z4.shp");
+  ASSERT_NE(cache.Fetch(3, 0), nullptr);  // not read again
+  EXPECT_EQ(cache.Images.TileIL.size(), 1u);
 }
 
 TEST_F(TileCacheTest, FailedReadsAreRetriedOnTheNextUse) {

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "scenarioeditor/core/dicedata.h"
+#include "tests/support/namedpipe.h"
 
 namespace qrl::scen {
 namespace {
@@ -229,10 +230,14 @@ TEST(LoadDiceStatFileTest, ReadsAFileAndRefusesOneThatCannotBeRead) {
   EXPECT_EQ(table.DiceCount, 1);
   EXPECT_EQ(table.DiceData[0].Description, "Finland Winter_war");
 
-  DiceLoadOutcome outcome = LoadDiceStatFile("/nonexistent/dice/data.txt", table);
-  EXPECT_EQ(outcome.Status, DiceLoadStatus::CouldNotOpen);
-  ExpectBox(outcome, "Could not open file", "Error");
-  EXPECT_EQ(table.DiceCount, 1);
+  const test::NamedPipe pipe(testing::TempDir() + "dicestat_pipe.kxe");
+  for (const std::string& unreadable : {std::string("/nonexistent/dice/data.txt"), pipe.PathName()}) {
+    DiceLoadOutcome outcome = LoadDiceStatFile(unreadable, table);
+    EXPECT_EQ(outcome.Status, DiceLoadStatus::CouldNotOpen);
+    ExpectBox(outcome, "Could not open file", "Error");
+    EXPECT_EQ(table.DiceCount, 1);
+  }
+  EXPECT_FALSE(pipe.HadToUnblock());
 }
 
 }  // namespace

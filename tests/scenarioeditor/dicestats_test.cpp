@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QLocale>
 #include <string>
 #include <vector>
 
@@ -36,6 +37,18 @@ std::vector<std::string> Rows(const CellTable& grid) {
 TEST(CountryListTest, ListsEachCountryOnceIgnoringCaseInCaseBlindOrder) {
   EXPECT_EQ(CountryList(CountriesTable()), QStringList({"Belgium", "france", "Germany"}));
   EXPECT_TRUE(CountryList(DiceTable{}).isEmpty());
+}
+
+// As a list box sorts: case-blind and by the user's locale (here English).
+TEST(CountryListTest, SortsByTheLocaleIgnoringCase) {
+  const QLocale before;
+  QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+  DiceTable table;
+  for (const char* country : {"Polen", "\xC3\x96sterreich", "norwegen", "Belgien", "OSTFRIESLAND"})
+    AddSet(table, QString::fromUtf8(country), "", 0);
+  const QStringList sorted = CountryList(table);
+  QLocale::setDefault(before);
+  EXPECT_EQ(sorted, QStringList({"Belgien", "norwegen", QString::fromUtf8("\xC3\x96sterreich"), "OSTFRIESLAND", "Polen"}));
 }
 
 TEST(CountryStatsTest, ListsTheSetsWrittenExactlyAsTheCountry) {

@@ -66,6 +66,26 @@ TEST_F(FileListTest, AllFilesMaskListsPlainNames) {
   EXPECT_EQ(TextOf(items, "SCENARIO.DAT2"), "SCENARIO.DAT2");
 }
 
+TEST(TypedNameTest, CutAfterTheFirstDotAndThreeCharacters) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"SCEN001.DAT -> Attack at dawn", "SCEN001.DAT"},
+      {"units.datUnit list", "units.dat"},
+      {"scen.old.dat", "scen.old"},
+      {"a.b", "a.b"},
+      {"SCENARIO.DAT2", "SCENARIO.DAT"},
+      {"noext", ""},
+      {"", ""},
+  };
+  for (const auto& [typed, cut] : cases) EXPECT_EQ(CutTypedName(typed), cut) << typed;
+}
+
+TEST_F(FileListTest, ATypedNameIsFoundCaseBlindInTheFolder) {
+  EXPECT_EQ(TypedPath(Folder, "scen001.dat"), Folder + "SCEN001.DAT");
+  EXPECT_EQ(TypedPath(Folder, "SCEN001.DAT"), Folder + "SCEN001.DAT");
+  EXPECT_EQ(TypedPath(Folder, "nosuch.dat"), Folder + "nosuch.dat");
+  EXPECT_EQ(TypedPath(Folder, ""), Folder);
+}
+
 TEST_F(FileListTest, ChosenPathIsTheFolderAndTheRealName) {
   auto items = ListFolder(Folder, "*.dat");
   for (int i = 0; i < int(items.size()); ++i) {

@@ -258,11 +258,45 @@ TEST_F(ScenarioDocumentTest, TooMuchDataKeepsWhatWasReadAndRefusesBothSaves) {
   EXPECT_TRUE(Doc.Incomplete());
   EXPECT_EQ(Doc.Slots.SlotSize[1], int32_t(f.Sections[1].size()));
   EXPECT_EQ(Doc.Slots.SlotSize[8], 0);
-  ASSERT_TRUE(WholeFileSaveRefusal(Doc).has_value());
-  const auto mapRefusal = MapOnlySaveRefusal(Doc);
-  ASSERT_TRUE(mapRefusal.has_value());
-  EXPECT_EQ(mapRefusal->Caption, "Aborting Save");
-  EXPECT_EQ(SaveMapOnlyFile(Doc, Folder + "map.dat"), mapRefusal);
+}
+
+// The slot whose decoding reaches the limit loses its data wherever it lies:
+// saving the file whole would drop it, and a map-only save needs every slot
+// up to 48 read.
+TEST_F(ScenarioDocumentTest, TheSlotCutByTheLimitCountsAsUnread) {
+  struct Case {
+    int overflowSlot;
+    bool mapSaveAllowed;
+  };
+  for (const Case c : {Case{1, false}, Case{48, false}, Case{49, true}}) {
+    SCOPED_TRACE(c.overflowSlot);
+    ScenarioFixture f(49);
+    f.Sections[size_t(c.overflowSlot)] = Bytes(5'000'000, 3);  // packs small, decodes past the buffer
+    const Bytes file = f.Build();
+    const std::string path = Put("scen001.dat", file);
+    ASSERT_TRUE(Load(path).Loaded);
+    EXPECT_TRUE(Doc.Incomplete());
+
+    const auto refusal = WholeFileSaveRefusal(Doc);
+    ASSERT_TRUE(refusal.has_value());
+    EXPECT_EQ(refusal->Caption, "Aborting Save");
+    EXPECT_EQ(SaveWholeFile(Doc, path), refusal);  // over the loaded file itself
+    EXPECT_EQ(ReadBack(path), file);
+
+    const std::string map = Folder + "map.dat";
+    std::filesystem::remove(map);
+    if (c.mapSaveAllowed) {
+      EXPECT_EQ(SaveMapOnlyFile(Doc, map), std::nullopt);
+      EXPECT_EQ(RecordIds(ReadBack(map)),
+                std::vector<int32_t>({2, 3, 4, 5, 6, 7, 8, 16, 17, 20, 28, 29, 38, 39, 47, 48}));
+    } else {
+      const auto mapRefusal = MapOnlySaveRefusal(Doc);
+      ASSERT_TRUE(mapRefusal.has_value());
+      EXPECT_EQ(mapRefusal->Caption, "Aborting Save");
+      EXPECT_EQ(SaveMapOnlyFile(Doc, map), mapRefusal);
+      EXPECT_FALSE(std::filesystem::exists(map));
+    }
+  }
 }
 
 TEST_F(ScenarioDocumentTest, LoadCommandFillsTheFirstSideAndClassifiesItsLeaders) {

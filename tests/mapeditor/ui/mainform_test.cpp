@@ -27,7 +27,9 @@
 #include "mapeditor/ui/mainform.h"
 #include "mapeditor/ui/mapimage.h"
 #include "mapeditor/ui/qrlmapforms.h"
+#include "tests/support/accessible.h"
 #include "tests/support/gamefilebuilder.h"
+#include "tests/support/namedpipe.h"
 #include "tools/sampledata/samplemap.h"
 #include "tools/sampledata/sampletiles.h"
 #include "tools/sampledata/shpencoder.h"
@@ -235,6 +237,40 @@ TEST_F(MainFormTest, TheMenusHoldEveryItemInOrderWithOnlyTheBuiltCommandsEnabled
   EXPECT_EQ(shown, expected);
 }
 
+// An assistive client finds every control by its accessible name: its
+// caption, or its own name where it shows none; labels keep their texts.
+TEST_F(MainFormTest, EveryControlAndMenuItemCarriesItsName) {
+  const std::pair<const char*, const char*> controls[] = {
+      {"MapImg", "MapImg"},       {"HMapSB", "HMapSB"},       {"VMapSB", "VMapSB"},
+      {"CB3", "3"},               {"CB4", "4"},               {"CB5", "5"},
+      {"CB6", "6"},               {"CB7", "7"},               {"RedrawBtn", "RedrawBtn"},
+      {"SpeedButton1", "SpeedButton1"}, {"ShowHexesBtn", "ShowHexesBtn"}, {"UndoBtn", "UndoBtn"},
+      {"MainMenu1", "MainMenu1"}, {"WhereLbl", "0,0"},        {"ImgNumLbl", "0"},
+      {"SizeLbl", "0"},
+  };
+  for (const auto& [name, accessible] : controls) {
+    QWidget* control = Form->findChild<QWidget*>(name);
+    ASSERT_NE(control, nullptr) << name;
+    EXPECT_EQ(test::AccessibleName(control), accessible) << name;
+  }
+  EXPECT_EQ(Form->objectName(), "MainForm");
+  EXPECT_EQ(test::AccessibleName(Form.get()), "Ostin's Morvain Qarlmoor Map Editor");
+  Load(WriteMap("named.dat", LabelledMap(30, 20)));
+  EXPECT_EQ(test::AccessibleName(Form.get()), "QRL : " + Q(Folder + "named.dat"));
+
+  std::vector<QString> items;
+  for (QAction* menuAction : Form->menuBar()->actions())
+    for (QAction* item : menuAction->menu()->actions())
+      if (!item->isSeparator()) items.push_back(item->objectName());
+  EXPECT_EQ(items, std::vector<QString>({"LoadQRLMap1", "SaveMapFile1", "SetShpDirectory1", "SaveMapImage1",
+                                         "ImageQuality1", "Exit1", "ShowHexes1", "InspectionMode1", "StratMap1",
+                                         "TileTransfer1", "Tools1", "ImportSDTSDEM1", "CopyToFile1",
+                                         "PasteFromFile1", "CopyToClopboard1", "PasteFromClipboard1", "ContourMap1",
+                                         "ShowAllRoadConnections1", "ShowRoadConnections1", "ToggleRoadConnection1",
+                                         "ToggleRoad1", "PavedRoad1", "SecondaryRoad1", "Railroad1",
+                                         "ConvertZKTtoQRL1", "ZKTBuildings", "KX3Map1", "About1"}));
+}
+
 TEST(QrlMapStartUpTest, CreatesTheWindowsWithTheMainWindowFirstAndFindsTheShpFolderInAnyCase) {
   forms::MessageLog boxes;
   const QString savedName = QCoreApplication::applicationName();
@@ -287,6 +323,26 @@ TEST(QrlMapStartUpTest, TheToolsItemsShowTheImportWindowsOverTheProgramsDocument
   }
   EXPECT_TRUE(boxes.Entries().empty());
   QCoreApplication::setApplicationName(savedName);
+}
+
+// The other program's map-only save leaves out empty map sections.
+TEST_F(MainFormTest, AMapWithoutItsOverlayTerrainAndStackSectionsLoadsAndDraws) {
+  const map::MapDocument sample = sample::BuildSampleMap();
+  test::GameFileBuilder partial;
+  for (int32_t id : {2, 16, 17, 20, 29, 38, 39, 47, 48}) {
+    auto bytes = sample.Section(id);
+    partial.Section(id, Bytes(bytes.begin(), bytes.end()));
+  }
+  test::WriteFile(Folder + "pzmap00.dat", partial.Build());
+  Load(Folder + "pzmap00.dat");
+  EXPECT_TRUE(Boxes.Entries().empty());
+  EXPECT_EQ(Form->windowTitle(), "QRL : " + Q(Folder + "pzmap00.dat"));
+  EXPECT_EQ(Doc.MapWidth, sample.MapWidth);
+  for (int32_t id : {3, 4, 5, 6, 7, 8, 28}) EXPECT_EQ(Doc.SectionSize[size_t(id)], 0) << id;
+  map::TileCache freshTiles;
+  freshTiles.ShpDir = Tiles.ShpDir;
+  map::MapViewOptions origin;
+  EXPECT_EQ(Form->MapImg->Picture(), map::RedrawMap(Doc, freshTiles, origin).Picture);
 }
 
 TEST_F(MainFormTest, LoadingShowsTheNewMapFromTheTopLeftCorner) {
@@ -439,18 +495,19 @@ TEST_F(MainFormTest, SavingWritesTheLoadedMapAndAReloadSavesTheSameFile) {
 
 TEST_F(MainFormTest, AFailedLoadShowsItsBoxAndKeepsTheMapAndTheCaption) {
   const map::MapDocument good = LabelledMap(30, 20);
-  test::GameFileBuilder withoutRecords;
+  test::GameFileBuilder withoutWidth;
   for (int32_t id : MapSectionIds)
-    if (id != map::HexRecordSection) {
+    if (id != map::MapWidthSection) {
       auto bytes = good.Section(id);
-      withoutRecords.Section(id, Bytes(bytes.begin(), bytes.end()));
+      withoutWidth.Section(id, Bytes(bytes.begin(), bytes.end()));
     }
   std::filesystem::create_directories(Folder + "bad");
   test::WriteFile(Folder + "bad/brund.dat", test::GameFileBuilder("BRUND2_SAVE_V100").Build());
-  test::WriteFile(Folder + "bad/norecords.dat", withoutRecords.Build());
+  test::WriteFile(Folder + "bad/nowidth.dat", withoutWidth.Build());
   test::WriteFile(Folder + "bad/huge.dat",
                   test::GameFileBuilder().Section(map::BaseLayerSection, Bytes(1'300'000, 0)).Build());
   const std::string missing = Folder + "bad/nosuch.dat";
+  const test::NamedPipe pipe(Folder + "bad/pipe.dat");
 
   struct Case {
     std::string Path;
@@ -461,8 +518,9 @@ TEST_F(MainFormTest, AFailedLoadShowsItsBoxAndKeepsTheMapAndTheCaption) {
   };
   const Case cases[] = {
       {missing, BoxKind::ErrorDialog, "Could not open " + Q(missing), "Error", false},
+      {pipe.PathName(), BoxKind::ErrorDialog, "Could not open " + Q(pipe.PathName()), "Error", false},
       {Folder + "bad/brund.dat", BoxKind::Message, "This is not a KXQRL file!", "Fatal Error", true},
-      {Folder + "bad/norecords.dat", BoxKind::ErrorDialog, "Could not find section 8", "Error", true},
+      {Folder + "bad/nowidth.dat", BoxKind::ErrorDialog, "Could not find section 38", "Error", true},
       {Folder + "bad/huge.dat", BoxKind::ErrorDialog, "The map in " + Q(Folder) + "bad/huge.dat is too large to load",
        "Error", true},
   };
@@ -491,6 +549,7 @@ TEST_F(MainFormTest, AFailedLoadShowsItsBoxAndKeepsTheMapAndTheCaption) {
     EXPECT_EQ(Form->HMapSB->maximum(), 16);
     EXPECT_EQ(Form->MapImg->Picture(), picture);
   }
+  EXPECT_FALSE(pipe.HadToUnblock());
 }
 
 TEST_F(MainFormTest, ASaveThatCannotBeWrittenLeavesTheOldFile) {

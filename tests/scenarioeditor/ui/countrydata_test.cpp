@@ -106,5 +106,41 @@ TEST_F(CountryDataTest, ANewLoadClearsTheRowsOfTheOldDataAndABadFileKeepsThem) {
   EXPECT_EQ(stats.Stats().SelectedDataSet(), 0);
 }
 
+// A click on the country already selected lists its sets again with none
+// selected; a click on the grid's highlighted row selects it, also after the
+// window was hidden and shown again.
+TEST_F(CountryDataTest, EveryClickCountsOnTheCountryAndOnTheHighlightedRow) {
+  forms::DialogScript script;
+  script.Choose(QString::fromStdString(Path));
+  Rig.Form1().LoadCountryData1Click();
+  Rig.Form1().SelectCountryData1Click();
+  TDiceStatForm& stats = Rig.DiceStatForm();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&stats));
+  auto clickCountry = [&](int row) {
+    QTest::mouseClick(stats.CountryLB->viewport(), Qt::LeftButton, {},
+                      stats.CountryLB->visualItemRect(stats.CountryLB->item(row)).center());
+  };
+  auto clickSet = [&](int row) {
+    QTest::mouseClick(stats.DescriptionGrid->viewport(), Qt::LeftButton, {},
+                      stats.DescriptionGrid->CellRect(1, row).center());
+  };
+
+  clickCountry(1);
+  clickSet(2);
+  EXPECT_EQ(stats.Stats().SelectedDataSet(), 2);
+  clickCountry(1);
+  EXPECT_EQ(stats.Stats().SelectedDataSet(), 0);
+  clickSet(2);
+  EXPECT_EQ(stats.Stats().SelectedDataSet(), 2);
+
+  stats.hide();
+  Rig.Form1().SelectCountryData1Click();
+  EXPECT_EQ(stats.Stats().SelectedDataSet(), 0);
+  clickSet(2);  // the rows stay, with this one highlighted
+  EXPECT_EQ(stats.Stats().SelectedDataSet(), 2);
+  QTest::mouseClick(stats.SetBtn, Qt::LeftButton);
+  EXPECT_EQ(Rig.Form1().findChild<QLineEdit*>("ExpMEdit")->text(), "70");
+}
+
 }  // namespace
 }  // namespace qrl::scenui::test

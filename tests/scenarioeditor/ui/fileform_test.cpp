@@ -8,6 +8,7 @@
 #include <filesystem>
 
 #include "tests/scenarioeditor/ui/qrledrig.h"
+#include "tests/support/namedpipe.h"
 
 namespace qrl::scenui::test {
 namespace {
@@ -148,6 +149,72 @@ TEST_F(FileFormTest, OkWithNothingChosenDoesNothingAndACancelledWindowKeepsTheDo
   EXPECT_EQ(rig.Doc().CurrentFile, Folder + "SCEN001.DAT");
   rig.ClickSide(1);
   EXPECT_EQ(rig.ShownCell(4, 1), "64");
+}
+
+// A name typed into the field is cut after its first "." and three
+// characters and found case-blind; Return is "OK"; the reader reports a name
+// that does not open, and the document stays.
+TEST_F(FileFormTest, ATypedNameIsTakenByTheOkRule) {
+  struct Case {
+    const char* Typed;
+    std::string Loaded;  // empty: "Couldn't open save file"
+  };
+  const Case cases[] = {
+      {"scen002.dat", "Scen002.Dat"},
+      {"SCEN001.DAT -> Attack", "SCEN001.DAT"},
+      {"scen.old.dat", ""},
+      {"nosuch.dat", ""},
+      {"noext", ""},
+  };
+  PutOobFiles(Folder);  // so that every load shows only its own boxes
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.Typed);
+    QrlEdRig rig(StartUpIn(Folder, Folder + "units.dat"));
+    rig.Answers.Then([&](TFileForm& form) {
+      form.FileList->setCurrentRow(0);
+      form.FileNameEdit->clear();
+      QTest::keyClicks(form.FileNameEdit, c.Typed);
+      QTest::keyClick(form.FileNameEdit, Qt::Key_Return);
+    });
+    rig.Form1().LoadQRLSave1Click();
+    if (c.Loaded.empty()) {
+      EXPECT_EQ(rig.Log.Entries(), Boxes({{"Couldn't open save file", "Error"}}));
+      EXPECT_EQ(rig.Doc().CurrentFile, Folder + "units.dat");
+    } else {
+      EXPECT_TRUE(rig.Log.Entries().empty());
+      EXPECT_EQ(rig.Doc().CurrentFile, Folder + c.Loaded);
+      EXPECT_EQ(rig.FileForm().FileNameEdit->text(), QString::fromStdString(Folder + c.Loaded));
+    }
+  }
+}
+
+// A named pipe where a comment file or a game file is expected is a file
+// that does not open: the command-line load, the listing and the windowed
+// load go on at once without its comment, and the pipe is not listed.
+TEST(NamedPipeTest, APipeNamedLikeACommentOrGameFileIsTakenAsAFileThatDoesNotOpen) {
+  const std::string folder = qrl::test::MakeTempFolder("pipes");
+  const std::string game = Put(folder, "SCEN001.DAT", TwoSides().Build());
+  PutOobFiles(folder);
+  qrl::test::NamedPipe comment(folder + "SCEN001.cmt");
+  qrl::test::NamedPipe gameLike(folder + "scen002.dat");
+
+  QrlEdRig rig(StartUpIn(folder, game));
+  EXPECT_EQ(rig.Doc().CurrentFile, game);
+  EXPECT_EQ(rig.Doc().CommentText, "");
+  EXPECT_EQ(rig.ShownCell(2, 1), "Pz IV 1");
+
+  std::vector<QString> listed;
+  rig.Answers.Then([&](TFileForm& form) {
+    listed = ItemTexts(*form.FileList);
+    FileFormAnswers::Choose("SCEN001.DAT -> ")(form);
+  });
+  rig.Form1().LoadQRLSave1Click();
+  EXPECT_EQ(listed, std::vector<QString>({"SCEN001.DAT -> "}));
+  EXPECT_EQ(rig.Doc().CurrentFile, game);
+  EXPECT_EQ(rig.Doc().CommentText, "");
+  EXPECT_TRUE(rig.Log.Entries().empty());
+  EXPECT_FALSE(comment.HadToUnblock());
+  EXPECT_FALSE(gameLike.HadToUnblock());
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
@@ -13,6 +14,7 @@
 
 #include "gamefile/gamefileslots.h"
 #include "tests/scenarioeditor/ui/qrledrig.h"
+#include "tests/support/accessible.h"
 
 namespace qrl::scenui::test {
 namespace {
@@ -202,6 +204,40 @@ TEST_F(MainFormTest, AProtectedFileChosenFromTheMenuEndsTheRunningProgram) {
   EXPECT_EQ(log.Entries(), Boxes({{ProtectedText, ProtectedCaption}}));
 }
 
+// The reading's boxes come while the grid still shows the earlier file; the
+// new one's rows follow once they are closed.
+TEST_F(MainFormTest, TheLoadsBoxesComeBeforeTheGridIsRefilled) {
+  ScenarioFixture protectedFile = TwoSides();
+  protectedFile.PutUnit(0, 0, "Later 1");
+  protectedFile.Sections[33] = Bytes{0, 0, 0, 0, 1, 0, 0, 0};
+  ScenarioFixture tooLarge = TwoSides();
+  tooLarge.PutUnit(0, 0, "Later 1");
+  tooLarge.Sections[47] = Bytes(5'000'000, 1);  // packs small, decodes past the buffer
+  struct Case {
+    const char* Name;
+    Bytes File;
+    std::vector<QString> Captions;
+  };
+  const Case cases[] = {
+      {"SCEN050.DAT", protectedFile.Build(), {ProtectedCaption}},
+      {"SCEN051.DAT", tooLarge.Build(), {"Error", "Warning"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.Name);
+    Put(Folder, c.Name, c.File);
+    QrlEdRig rig(StartUpIn(Folder, LoadedPath));
+    std::vector<QString> behindBoxes, captions;
+    rig.Log.WhenShown([&](const forms::ShownBox& box) {
+      captions.push_back(box.Caption);
+      behindBoxes.push_back(rig.ShownCell(2, 1));
+    });
+    rig.LoadByWindow(Folder, QString(c.Name) + " -> ");
+    EXPECT_EQ(captions, c.Captions);
+    EXPECT_EQ(behindBoxes, std::vector<QString>(c.Captions.size(), "Pz IV 1"));
+    EXPECT_EQ(rig.ShownCell(2, 1), "Later 1");
+  }
+}
+
 TEST_F(MainFormTest, SavesAreRefusedBeforeAnyLoadAndForAPartlyReadFile) {
   {
     QrlEdRig rig(StartUpIn(Folder));
@@ -274,7 +310,7 @@ TEST_F(MainFormTest, TheMenuBarHoldsEveryCommandInOrderAndOnlyTheBuiltOnesAreEna
   QrlEdRig rig(StartUpIn(Folder));
   std::vector<std::string> items;
   for (QAction* menuAction : rig.Form1().MainMenu1->actions()) {
-    items.push_back("[" + menuAction->text().toStdString() + "]");
+    items.push_back(("[" + menuAction->text() + "]").toStdString());
     for (QAction* item : menuAction->menu()->actions())
       items.push_back(item->isSeparator() ? "-" : item->text().toStdString() + (item->isEnabled() ? " +" : ""));
   }
@@ -292,6 +328,60 @@ TEST_F(MainFormTest, TheMenuBarHoldsEveryCommandInOrderAndOnlyTheBuiltOnesAreEna
   EXPECT_EQ(items, expected);
   EXPECT_TRUE(rig.Form1().AmmoBtn->isEnabled());
   EXPECT_EQ(rig.Form1().AmmoBtn->text(), "Unit Data");
+}
+
+// An assistive client finds every control of the three windows by its
+// accessible name: its caption, or its own name where it shows none.
+TEST_F(MainFormTest, EveryControlCarriesItsNameForAssistiveClients) {
+  QrlEdRig rig(StartUpIn(Folder));
+  std::vector<std::pair<QString, QString>> controls = {
+      {"InfoStringGrid", "InfoStringGrid"}, {"OpenImage", "OpenImage"}, {"SideRG", "Side"},
+      {"AmmoBtn", "Unit Data"},             {"ExpRollBtn", "Exp Roll"}, {"MorRollBtn", "Mor Roll"},
+      {"RalRollBtn", "Rally Roll"},         {"Sk1RollBtn", "Sk1 Roll"}, {"Sk2RollBtn", "Sk2 Roll"},
+      {"RollAllBtn", "Roll All"},           {"MainMenu1", "MainMenu1"}, {"FileLbl", "File"},
+  };
+  for (const char* roll : {"Exp", "Mor", "Ral", "Sk1", "Sk2"})
+    for (const char* value : {"MEdit", "PDEdit", "PSEdit", "MDEdit", "MSEdit", "MinEdit", "MaxEdit"})
+      controls.push_back({QString(roll) + value, QString(roll) + value});
+  for (const auto& [name, accessible] : controls) {
+    QWidget* control = rig.Form1().findChild<QWidget*>(name);
+    ASSERT_NE(control, nullptr) << name.toStdString();
+    EXPECT_EQ(qrl::test::AccessibleName(control), accessible) << name.toStdString();
+  }
+  EXPECT_EQ(rig.Form1().objectName(), "Form1");
+  EXPECT_EQ(qrl::test::AccessibleName(&rig.Form1()), "Morvain Qarlmoor Editor");
+  for (QAction* menuAction : rig.Form1().MainMenu1->actions())
+    for (QAction* item : menuAction->menu()->actions())
+      EXPECT_EQ(item->objectName().isEmpty(), item->isSeparator()) << item->text().toStdString();
+
+  TDiceStatForm& stats = rig.DiceStatForm();
+  EXPECT_EQ(stats.objectName(), "DiceStatForm");
+  EXPECT_EQ(qrl::test::AccessibleName(&stats), "Country Stats");
+  EXPECT_EQ(qrl::test::AccessibleName(stats.CountryLB), "CountryLB");
+  EXPECT_EQ(qrl::test::AccessibleName(stats.DescriptionGrid), "DescriptionGrid");
+  EXPECT_EQ(qrl::test::AccessibleName(stats.SetBtn), "Set");
+
+  // Captions the program changes are read as they stand.
+  std::vector<QString> shown;
+  rig.Answers.Then([&](TFileForm& form) {
+    shown = {form.objectName(),
+             qrl::test::AccessibleName(&form),
+             qrl::test::AccessibleName(form.MaskBtn),
+             qrl::test::AccessibleName(form.OKBtn),
+             qrl::test::AccessibleName(form.CancelBtn),
+             qrl::test::AccessibleName(form.FileList),
+             qrl::test::AccessibleName(form.Directory),
+             // Qt on Linux reads a combo box's name as its current item; the
+             // name set is there for clients that ask for the property.
+             form.DriveLetter->accessibleName(),
+             qrl::test::AccessibleName(form.FileNameEdit),
+             form.DirectoryLbl->objectName()};
+    FileFormAnswers::Choose("Scen012.DAT -> ")(form);
+  });
+  rig.Form1().LoadQRLSave1Click();
+  EXPECT_EQ(shown, std::vector<QString>({"FileForm", "Open Version 1.1 file", "All (*.*)", "OK", "Cancel", "FileList",
+                                         "Directory", "DriveLetter", "FileNameEdit", "DirectoryLbl"}));
+  EXPECT_EQ(qrl::test::AccessibleName(rig.Form1().SideButtons[1]), "Soviet Union");
 }
 
 TEST_F(MainFormTest, TheSplashComesOnTheFirstActivationOnlyAndEachWayOfStartingWorkHidesIt) {
