@@ -18,6 +18,7 @@
 #include "gamefile/mapsections.h"
 #include "gamefile/sectionrecord.h"
 #include "scenarioeditor/core/commentfile.h"
+#include "scenarioeditor/core/oobnames.h"
 #include "scenarioeditor/core/recordlayout.h"
 #include "scenarioeditor/core/unitgrid.h"
 
@@ -252,6 +253,26 @@ Bytes BuildScenario() {
   return file;
 }
 
+// The weapon names of one side's OOB file: 250 records of 15 bytes, zero
+// padded. Our own names for the weapons the sample's units carry; the other
+// numbers get a plain numbered name.
+Bytes BuildOobFile(const std::vector<std::pair<int, const char*>>& named) {
+  Bytes file(OobNamesBytes, 0);
+  for (int i = 1; i < WeaponCount; ++i) {
+    std::string name = "Weapon " + std::to_string(i);
+    for (const auto& [number, text] : named)
+      if (number == i) name = text;
+    std::copy_n(name.begin(), std::min<size_t>(name.size(), WeaponNameRecordSize),
+                file.begin() + ptrdiff_t(i) * WeaponNameRecordSize);
+  }
+  return file;
+}
+
+const std::vector<std::pair<int, const char*>> GermanWeapons = {
+    {3, "Kar 98k"}, {5, "MP 40"}, {7, "Stielhandgran."}, {12, "7.5cm KwK 40"}, {14, "7.5cm PaK 40"}, {40, "MG 34"}};
+const std::vector<std::pair<int, const char*>> SovietWeapons = {
+    {2, "Mosin M1891/30"}, {4, "PPSh-41"}, {6, "RGD-33"}, {21, "85mm ZiS-S-53"}, {30, "82mm BM-37"}, {42, "DT MG"}};
+
 Bytes BuildComment() {
   Bytes comment(CommentFileSize, 0);
   std::copy_n(CommentText.begin(), std::min(CommentText.size(), MaxCommentBytes), comment.begin());
@@ -268,7 +289,14 @@ int main(int argc, char** argv) {
   std::string folder = argv[1];
   if (!folder.empty() && folder.back() != '/') folder += '/';
   const std::string scenario = folder + std::string(ScenarioFileName);
-  if (!SafeSaveFile(scenario, BuildScenario()) || !SafeSaveFile(CommentFileName(scenario), BuildComment())) {
+  // The weapon names lie where QrlEd looks first: the program's folder, the
+  // parent of the samples folder.
+  const std::string programFolder = folder + "../";
+  const bool written = SafeSaveFile(scenario, BuildScenario()) &&
+                       SafeSaveFile(CommentFileName(scenario), BuildComment()) &&
+                       SafeSaveFile(programFolder + OobFileName(GermanyCode), BuildOobFile(GermanWeapons)) &&
+                       SafeSaveFile(programFolder + OobFileName(SovietUnionCode), BuildOobFile(SovietWeapons));
+  if (!written) {
     std::fprintf(stderr, "%s: cannot write into %s\n", argv[0], folder.c_str());
     return 1;
   }
