@@ -69,7 +69,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   // The saved files' room is kept between runs too, for the same reason.
   static std::vector<uint8_t>& whole = *new std::vector<uint8_t>;
   static std::vector<uint8_t>& map = *new std::vector<uint8_t>;
-  static std::vector<uint8_t>& again = *new std::vector<uint8_t>;
   WriteSaveFile(doc.Slots, false, whole);
   WriteSaveFile(doc.Slots, true, map);
   Check(map.size() <= whole.size());
@@ -77,8 +76,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   GameFileSlots& back = scratch;  // the previous document's slots, no longer needed
   const RecordLoopResult reread = ReadSaveFileRecords(whole, back);
   Check(!reread.Incomplete());
+  // The writer reads nothing but what SameSlots compares, so equal slots
+  // save to the same bytes: saving back again would test nothing more.
   Check(SameSlots(doc.Slots, back));
-  WriteSaveFile(back, false, again);
-  Check(again == whole);
   return 0;
 }

@@ -10,9 +10,37 @@
 
 namespace qrl {
 
+namespace {
+
+// The end of the part of the buffer that may hold nonzero bytes: what the last
+// record loop wrote, and every slot's bytes and the loaded image (the editors
+// write only there, also into tables set by hand).
+size_t DirtyEnd(const GameFileSlots& slots) {
+  size_t end = slots.LoopWrittenEnd;
+  size_t image = 0;
+  for (int slot = 0; slot < SlotCount; ++slot) {
+    const size_t size = size_t(std::max(0, slots.SlotSize[size_t(slot)]));
+    end = std::max(end, size_t(std::max(0, slots.SlotOffset[size_t(slot)])) + size);
+    image += size;
+  }
+  return std::min(std::max(end, image), slots.GameFileBuf.size());
+}
+
+// The buffer as a fresh one: GameFileBufSize zero bytes.
+void ClearBuffer(GameFileSlots& slots) {
+  if (slots.GameFileBuf.size() == GameFileBufSize) {
+    std::fill_n(slots.GameFileBuf.begin(), DirtyEnd(slots), uint8_t(0));
+  } else {
+    slots.GameFileBuf.assign(GameFileBufSize, 0);
+  }
+  slots.LoopWrittenEnd = 0;
+}
+
+}  // namespace
+
 RecordLoopResult ReadSaveFileRecords(std::span<const uint8_t> file, GameFileSlots& slots) {
   RecordLoopResult result;
-  slots.GameFileBuf.assign(GameFileBufSize, 0);
+  ClearBuffer(slots);
   slots.SlotOffset.fill(0);
   slots.SlotSize.fill(0);
   slots.SlotId.fill(0);
@@ -22,6 +50,7 @@ RecordLoopResult ReadSaveFileRecords(std::span<const uint8_t> file, GameFileSlot
   in.ReadInto(slots.GameFileBuf.data(), GameFileHeaderSize);
   slots.SlotSize[0] = int32_t(GameFileHeaderSize);
   size_t total = GameFileHeaderSize;
+  slots.LoopWrittenEnd = total;
 
   for (int slot = 1; slot <= MaxRecordSlots; ++slot) {
     slots.SlotOffset[size_t(slot)] = int32_t(total);
@@ -35,6 +64,7 @@ RecordLoopResult ReadSaveFileRecords(std::span<const uint8_t> file, GameFileSlot
     slots.RecordCount = slot;
     DecodeSink sink{std::span<uint8_t>(slots.GameFileBuf).subspan(total)};
     DecodeSectionData(in, header->StoredLength, (header->Flag & 0xFF) != 0, sink);
+    slots.LoopWrittenEnd = total + sink.Written;
     if (sink.Overflow) {
       // The slot being decoded stays empty and is not counted as read, so
       // no writer can store it as an empty record in place of its data.

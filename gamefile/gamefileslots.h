@@ -22,6 +22,10 @@ struct GameFileSlots {
   // Number of records the file held and the loop read (slots 1..RecordCount
   // were present, empty ones included); later slots lie past the end.
   int RecordCount = 0;
+  // How far the record loop last wrote into GameFileBuf; the buffer is zero
+  // beyond it and beyond every slot's end. Lets the next load clear only
+  // what may be dirty instead of all 5,000,000 bytes.
+  size_t LoopWrittenEnd = 0;
 };
 
 struct RecordLoopResult {
@@ -35,6 +39,9 @@ struct RecordLoopResult {
 // into slot 0 and reads up to 99 records into slots 1..99. Slots past the end
 // of the file are empty with id 0. At the buffer limit it stops: the slot being
 // decoded keeps size 0 and later slots stay empty.
+// The result is the same whatever slots held before: the buffer is cleared as
+// far as the last loop wrote or any slot reaches (where the editors write),
+// and was zero beyond that.
 RecordLoopResult ReadSaveFileRecords(std::span<const uint8_t> file, GameFileSlots& slots);
 
 // The whole-file writer: the 20 header bytes of slot 0, then each present slot

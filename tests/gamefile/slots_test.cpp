@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
+
 #include "gamefile/gamefileslots.h"
 #include "tests/support/gamefilebuilder.h"
 
@@ -93,6 +96,49 @@ TEST(RecordLoopTest, StopsAtTheBufferLimit) {
   EXPECT_EQ(s.GameFileBuf[GameFileBufSize - 1], 2);  // filled up to the limit, not beyond
   EXPECT_EQ(s.RecordCount, 1);  // the cut slot is not written back as an empty record
   EXPECT_EQ(WriteSaveFile(s, true).size(), 20u);
+}
+
+// A load clears only what may be dirty; whatever the slots held before, the
+// result must be what a fresh buffer gives, byte for byte over the whole buffer.
+TEST(RecordLoopTest, LoadingIntoUsedSlotsGivesWhatFreshSlotsGive) {
+  const Bytes small = GameFileBuilder().Section(9, {1, 2}).Section(3, Repeat(4, 10)).Build();
+  const Bytes tooMuch =
+      GameFileBuilder().Section(1, Repeat(1, 3'000'000)).Section(2, Repeat(2, 3'000'000)).Build();
+  struct Case {
+    const char* what;
+    std::function<void(GameFileSlots&)> dirty;
+  };
+  const Case cases[] = {
+      {"a larger file", [](GameFileSlots& s) { ReadSaveFileRecords(RecordsInIdOrder(99), s); }},
+      {"a file that filled the buffer", [&](GameFileSlots& s) { ReadSaveFileRecords(tooMuch, s); }},
+      {"a file whose slots were then emptied",
+       [](GameFileSlots& s) {
+         ReadSaveFileRecords(RecordsInIdOrder(60), s);
+         s.SlotSize.fill(0);
+         s.SlotOffset.fill(0);
+       }},
+      {"bytes written into a slot table set by hand",
+       [](GameFileSlots& s) {
+         s.SlotOffset[7] = 4'000'000;
+         s.SlotSize[7] = 1000;
+         std::fill_n(s.GameFileBuf.begin() + 4'000'000, 1000, uint8_t(0xAB));
+       }},
+      {"a buffer of another size", [](GameFileSlots& s) { s.GameFileBuf.assign(17, 0xCD); }},
+  };
+  GameFileSlots fresh;
+  const RecordLoopResult expected = ReadSaveFileRecords(small, fresh);
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    GameFileSlots used;
+    c.dirty(used);
+    const RecordLoopResult r = ReadSaveFileRecords(small, used);
+    EXPECT_EQ(r.Incomplete(), expected.Incomplete());
+    EXPECT_EQ(used.RecordCount, fresh.RecordCount);
+    EXPECT_EQ(used.SlotOffset, fresh.SlotOffset);
+    EXPECT_EQ(used.SlotSize, fresh.SlotSize);
+    EXPECT_EQ(used.SlotId, fresh.SlotId);
+    EXPECT_TRUE(used.GameFileBuf == fresh.GameFileBuf);  // not printed: 5,000,000 bytes
+  }
 }
 
 TEST(WriteSaveFileTest, MapOnlyWritesTheNonEmptyMapIdsInSlotOrder) {
