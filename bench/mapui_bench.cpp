@@ -2,7 +2,6 @@
 // Show Hexes on, and the repaint that puts the picture on screen.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 
 #include "bench/densemap.h"
 #include "mapeditor/ui/mainform.h"
@@ -29,13 +28,3 @@ void BM_MainFormRedrawWarm(benchmark::State& state) {
 BENCHMARK(BM_MainFormRedrawWarm)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}

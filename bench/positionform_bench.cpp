@@ -3,7 +3,6 @@
 // property box makes.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 
 #include "bench/positionfile.h"
 #include "forms/messages.h"
@@ -44,13 +43,3 @@ void BM_PropertyRefillOf400Rows(benchmark::State& state) {
 BENCHMARK(BM_PropertyRefillOf400Rows)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication application(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}

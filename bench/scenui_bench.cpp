@@ -2,7 +2,7 @@
 // 400 rows and their copy into the grid on screen (offscreen).
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <vector>
 
 #include "forms/messages.h"
@@ -80,13 +80,3 @@ void BM_FillShowAndPaintFullSide(benchmark::State& state) { FillAndShowFullSide(
 BENCHMARK(BM_FillShowAndPaintFullSide)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication application(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}

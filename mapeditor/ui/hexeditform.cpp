@@ -174,11 +174,11 @@ void THexEditForm::LoadHex() {
   InspectCol = hex.Col;
   InspectRow = hex.Row;
   XYLbl->setText(QString("%1,%2   ").arg(InspectCol).arg(InspectRow));
-  ShowTexts(map::LoadInspection(Doc, hex));
+  ShowTexts(map::LoadHexEditTexts(Doc, hex));
   ShownRevision = Doc.Revision;
 }
 
-void THexEditForm::ShowTexts(const map::InspectionTexts& t) {
+void THexEditForm::ShowTexts(const map::HexEditTexts& t) {
   for (int row = 0; row < map::LayerRows; ++row) {
     HexGrid->SetCell(FileCol, row + 1, Text(t.Layers[size_t(row)].File));
     HexGrid->SetCell(IconCol, row + 1, Text(t.Layers[size_t(row)].Icon));
@@ -197,8 +197,8 @@ void THexEditForm::ShowTexts(const map::InspectionTexts& t) {
   }
 }
 
-map::InspectionTexts THexEditForm::ReadTexts() const {
-  map::InspectionTexts t;
+map::HexEditTexts THexEditForm::ReadTexts() const {
+  map::HexEditTexts t;
   for (int row = 0; row < map::LayerRows; ++row)
     t.Layers[size_t(row)] = {Bytes(HexGrid->Cell(FileCol, row + 1)), Bytes(HexGrid->Cell(IconCol, row + 1))};
   t.Width = Bytes(WidthEdit->text());
@@ -212,7 +212,7 @@ map::InspectionTexts THexEditForm::ReadTexts() const {
 }
 
 void THexEditForm::RetainBtnClick() {
-  const map::InspectionTexts texts = ReadTexts();
+  const map::HexEditTexts texts = ReadTexts();
   if (Host.TakeUndoRecord) Host.TakeUndoRecord(Inspected());
   // What this window writes is what it shows: no reason to reload for it,
   // also when a bad field ends the write part way.
@@ -224,7 +224,7 @@ void THexEditForm::RetainBtnClick() {
       Shown = Doc.Revision;
     }
   } keep{Doc, ShownRevision};
-  map::RetainInspection(Doc, Inspected(), texts);
+  map::RetainHexEditTexts(Doc, Inspected(), texts);
 }
 
 void THexEditForm::CopyS8BtnClick() { RecordClipboard.Copy(Doc, Inspected()); }
@@ -238,7 +238,7 @@ void THexEditForm::PasteS8BtnClick() {
 }
 
 void THexEditForm::ShowHexRecord() {
-  const map::InspectionTexts t = map::LoadInspection(Doc, Inspected());
+  const map::HexEditTexts t = map::LoadHexEditTexts(Doc, Inspected());
   for (int i = 0; i < map::HexRecordRows; ++i) {
     S8Grid->SetCell(ByteCol, i + 1, QString::number(i));
     S8Grid->SetCell(ValueCol, i + 1, Text(t.HexRecord[size_t(i)]));

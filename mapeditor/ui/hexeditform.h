@@ -16,7 +16,7 @@
 #include "forms/filedialogs.h"
 #include "forms/formbase.h"
 #include "forms/stringgrid.h"
-#include "mapeditor/core/inspection.h"
+#include "mapeditor/core/hexedittexts.h"
 #include "mapeditor/core/mapdocument.h"
 
 class QComboBox;
@@ -28,7 +28,7 @@ class QToolButton;
 namespace qrl::mapui {
 
 // What the window needs of the main window.
-struct InspectionHost {
+struct HexEditHost {
   std::function<map::HexPos()> MouseHex;            // the hex last under the mouse (HexCol, HexRow)
   std::function<void(map::HexPos)> TakeUndoRecord;  // SaveUndoHex and enable Undo
   std::function<void()> StoredWithoutUndo;          // an edit that took no undo record: disable Undo
@@ -39,7 +39,7 @@ class THexEditForm : public QWidget, public forms::FormBase {
  public:
   // doc outlives the window.
   explicit THexEditForm(map::MapDocument& doc);
-  void SetHost(InspectionHost host) { Host = std::move(host); }
+  void SetHost(HexEditHost host) { Host = std::move(host); }
 
   void FormShow() override;
   void FormActivate() override;
@@ -75,13 +75,13 @@ class THexEditForm : public QWidget, public forms::FormBase {
   QLineEdit* DumpEdit;
 
  private:
-  void ShowTexts(const map::InspectionTexts& texts);
-  map::InspectionTexts ReadTexts() const;
+  void ShowTexts(const map::HexEditTexts& texts);
+  map::HexEditTexts ReadTexts() const;
   void ShowHexRecord();
   void SetTerrainItems(int byte);
 
   map::MapDocument& Doc;
-  InspectionHost Host;
+  HexEditHost Host;
   int InspectCol = 0;
   int InspectRow = 0;
   uint64_t ShownRevision = 0;

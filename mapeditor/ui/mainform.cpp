@@ -593,12 +593,7 @@ void TMainForm::UndoBtnClick() {
   if (UndoBtn->isEnabled()) RestoreUndoHex();
 }
 
-void TMainForm::ShowHexEditForm() {
-  if (!HexEditForm) return;
-  HexEditForm->show();
-  HexEditForm->raise();
-  HexEditForm->activateWindow();
-}
+void TMainForm::ShowHexEditForm() { ShowWindow(HexEditForm); }
 
 void TMainForm::InspectionMode1Click() {
   if (Doc.MapKind != map::CurrentMapKind) return;
@@ -670,27 +665,14 @@ void TMainForm::ForgetEditsOfOldMap() {
 
 // ---- The overview pictures and the map image export ----
 
-namespace {
-// A modeless window of the program, in front and active.
-void ShowWindow(QWidget& window) {
-  window.show();
-  window.raise();
-  window.activateWindow();
-}
-}  // namespace
-
 void TMainForm::StratMap1Click() {
   // Only shows the window: the item never carries a check mark.
-  if (Peers.StratForm) ShowWindow(*Peers.StratForm);
+  ShowWindow(Peers.StratForm);
 }
 
-void TMainForm::ContourMap1Click() {
-  if (Peers.ContourForm) ShowWindow(*Peers.ContourForm);
-}
+void TMainForm::ContourMap1Click() { ShowWindow(Peers.ContourForm); }
 
-void TMainForm::ImageQuality1Click() {
-  if (Peers.QualityForm) ShowWindow(*Peers.QualityForm);
-}
+void TMainForm::ImageQuality1Click() { ShowWindow(Peers.QualityForm); }
 
 void TMainForm::SaveMapImage1Click() { SaveQuadrantJpeg(); }
 

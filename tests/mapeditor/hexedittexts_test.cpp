@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "gamefile/strtoint.h"
-#include "mapeditor/core/inspection.h"
+#include "mapeditor/core/hexedittexts.h"
 #include "mapeditor/core/mapfile.h"
 #include "tests/support/gamefilebuilder.h"
 
@@ -15,7 +15,7 @@ MapDocument LoadedMap(int width = 100, int height = 80) {
   return doc;
 }
 
-TEST(InspectionTest, TileWordsShowAsFileAndIcon) {
+TEST(HexEditTextsTest, TileWordsShowAsFileAndIcon) {
   struct Case {
     uint16_t word;
     bool overlay;
@@ -31,7 +31,7 @@ TEST(InspectionTest, TileWordsShowAsFileAndIcon) {
   }
 }
 
-TEST(InspectionTest, TileWordTextsGoBackAsTheLow16BitsOfFileTimes250PlusIcon) {
+TEST(HexEditTextsTest, TileWordTextsGoBackAsTheLow16BitsOfFileTimes250PlusIcon) {
   struct Case {
     TileWordTexts texts;
     bool overlay;
@@ -51,14 +51,14 @@ TEST(InspectionTest, TileWordTextsGoBackAsTheLow16BitsOfFileTimes250PlusIcon) {
   EXPECT_EQ(ParseByteText("-1"), 0xFF);
 }
 
-TEST(InspectionTest, RetainOfAnUnchangedHexClearsOnlyOverlaysPastFile99) {
+TEST(HexEditTextsTest, RetainOfAnUnchangedHexClearsOnlyOverlaysPastFile99) {
   MapDocument doc = LoadedMap();
   const HexPos hex{5, 4};
   doc.SetTileWordAt(4, 5, 4, 25000);
   doc.SetTileWordAt(5, 5, 4, 65534);
   doc.SetTileWordAt(6, 5, 4, 24999);
   const std::vector<uint8_t> before = BuildMapFile(doc);
-  RetainInspection(doc, hex, LoadInspection(doc, hex));
+  RetainHexEditTexts(doc, hex, LoadHexEditTexts(doc, hex));
   EXPECT_EQ(doc.TileWordAt(4, 5, 4), EmptyTileWord);
   EXPECT_EQ(doc.TileWordAt(5, 5, 4), EmptyTileWord);
   EXPECT_EQ(doc.TileWordAt(6, 5, 4), 24999);
@@ -67,10 +67,10 @@ TEST(InspectionTest, RetainOfAnUnchangedHexClearsOnlyOverlaysPastFile99) {
   EXPECT_EQ(BuildMapFile(doc), before);
 }
 
-TEST(InspectionTest, RetainStopsAtTheFirstBadFieldWithTheEarlierOnesStored) {
+TEST(HexEditTextsTest, RetainStopsAtTheFirstBadFieldWithTheEarlierOnesStored) {
   MapDocument doc = LoadedMap();
   const HexPos hex{3, 2};
-  InspectionTexts t = LoadInspection(doc, hex);
+  HexEditTexts t = LoadHexEditTexts(doc, hex);
   t.Layers[0] = {"1", "2"};
   t.Layers[5] = {"2", "3"};
   t.Width = "300";
@@ -79,7 +79,7 @@ TEST(InspectionTest, RetainStopsAtTheFirstBadFieldWithTheEarlierOnesStored) {
   t.StackCount = "5";
   t.HexRecord[0] = "9";
   const uint8_t oldHexByte = *doc.HexByteAt(3, 2);
-  EXPECT_THROW(RetainInspection(doc, hex, t), ConversionError);
+  EXPECT_THROW(RetainHexEditTexts(doc, hex, t), ConversionError);
   EXPECT_EQ(doc.TileWordAt(2, 3, 2), 252);
   EXPECT_EQ(doc.TileWordAt(7, 3, 2), 503);
   EXPECT_EQ(doc.Section(38)[0], 44);
@@ -90,21 +90,21 @@ TEST(InspectionTest, RetainStopsAtTheFirstBadFieldWithTheEarlierOnesStored) {
   EXPECT_NE(doc.MapHexRecordAt(3, 2)[0], 9);
 }
 
-TEST(InspectionTest, AHexWithoutRecordsShowsZerosAndTakesNoWrites) {
+TEST(HexEditTextsTest, AHexWithoutRecordsShowsZerosAndTakesNoWrites) {
   MapDocument doc = LoadedMap(20, 20);
   const std::vector<uint8_t> before = BuildMapFile(doc);
   for (HexPos hex : {HexPos{20, 0}, HexPos{-1, 0}, HexPos{0, 80}, HexPos{100000, 5}}) {
-    InspectionTexts t = LoadInspection(doc, hex);
+    HexEditTexts t = LoadHexEditTexts(doc, hex);
     EXPECT_EQ(t.Layers[0], (TileWordTexts{"0", "0"}));
     EXPECT_EQ(t.HexRecord[19], "0");
     EXPECT_EQ(t.StackCount, "0");
     t.Width = t.Height = "20";  // the map's own size bytes, so the file stays the same
-    RetainInspection(doc, hex, t);
+    RetainHexEditTexts(doc, hex, t);
   }
   EXPECT_EQ(BuildMapFile(doc), before);
 }
 
-TEST(InspectionTest, TerrainBitsAndTheHexRecordClipboard) {
+TEST(HexEditTextsTest, TerrainBitsAndTheHexRecordClipboard) {
   EXPECT_EQ(TerrainBitItems(2)[5], "Deep Water");
   EXPECT_EQ(TerrainBitItems(3)[3], "4 Bit 3");
   EXPECT_EQ(ToggleTerrainBitText("1", 5), "33");
@@ -122,7 +122,7 @@ TEST(InspectionTest, TerrainBitsAndTheHexRecordClipboard) {
   EXPECT_FALSE(clipboard.Paste(doc, {100, 0}));
 }
 
-TEST(InspectionTest, SectionDumpIsTheDecodedSection) {
+TEST(HexEditTextsTest, SectionDumpIsTheDecodedSection) {
   MapDocument doc = LoadedMap();
   auto eight = SectionDumpBytes(doc, 8);
   ASSERT_TRUE(eight);

@@ -41,9 +41,9 @@ map::MapDocument InspectedMap() {
   return doc;
 }
 
-class InspectionWindowTest : public MapEditRig {
+class HexEditFormTest : public MapEditRig {
  protected:
-  InspectionWindowTest() : MapEditRig("inspection") {}
+  HexEditFormTest() : MapEditRig("hexedit") {}
 
   void Load(const map::MapDocument& doc) {
     MapEditRig::Load(doc);
@@ -73,7 +73,7 @@ class InspectionWindowTest : public MapEditRig {
 
 };
 
-TEST_F(InspectionWindowTest, TheWindowCarriesItsNamesHeadingsAndDesignTexts) {
+TEST_F(HexEditFormTest, TheWindowCarriesItsNamesHeadingsAndDesignTexts) {
   EXPECT_EQ(HexEdit->windowTitle(), "Inspection Window");
   struct Named {
     QWidget* Control;
@@ -131,7 +131,7 @@ TEST_F(InspectionWindowTest, TheWindowCarriesItsNamesHeadingsAndDesignTexts) {
   for (int i = 0; i < 8; ++i) EXPECT_EQ(HexEdit->TerrainCB->itemText(i), first[i]);
 }
 
-TEST_F(InspectionWindowTest, ShowingLoadsTheHexUnderTheMouseAndRetainWritesEveryFieldUndoably) {
+TEST_F(HexEditFormTest, ShowingLoadsTheHexUnderTheMouseAndRetainWritesEveryFieldUndoably) {
   Load(InspectedMap());
   Inspect(Hex);
   EXPECT_EQ(HexEdit->XYLbl->text(), "5,4   ");
@@ -196,7 +196,7 @@ TEST_F(InspectionWindowTest, ShowingLoadsTheHexUnderTheMouseAndRetainWritesEvery
   EXPECT_EQ(Doc.Section(map::MapWidthSection)[0], 44);
 }
 
-TEST_F(InspectionWindowTest, EachClearButtonEmptiesItsLayerAndRetainsTheWholeWindow) {
+TEST_F(HexEditFormTest, EachClearButtonEmptiesItsLayerAndRetainsTheWholeWindow) {
   map::MapDocument doc = InspectedMap();
   for (int layer = 3; layer <= 7; ++layer) doc.SetTileWordAt(layer, Hex.Col, Hex.Row, 6001);
   Load(doc);
@@ -221,7 +221,7 @@ TEST_F(InspectionWindowTest, EachClearButtonEmptiesItsLayerAndRetainsTheWholeWin
   EXPECT_TRUE(Boxes.Entries().empty());
 }
 
-TEST_F(InspectionWindowTest, TheToggleFlipsTheBitNamedInTheListOfTheSelectedByte) {
+TEST_F(HexEditFormTest, TheToggleFlipsTheBitNamedInTheListOfTheSelectedByte) {
   Load(InspectedMap());
   Inspect(Hex);
   const std::vector<uint8_t> before = Doc.MapFileBuf;
@@ -278,7 +278,7 @@ TEST_F(InspectionWindowTest, TheToggleFlipsTheBitNamedInTheListOfTheSelectedByte
   EXPECT_FALSE(Main->UndoBtn->isEnabled());
 }
 
-TEST_F(InspectionWindowTest, CopyS8TakesTheRecordFromTheMapAndPasteS8StoresItWithoutUndo) {
+TEST_F(HexEditFormTest, CopyS8TakesTheRecordFromTheMapAndPasteS8StoresItWithoutUndo) {
   Load(InspectedMap());
   Inspect(OtherHex);
   // Before any copy the paste writes twenty zeros and shows them.
@@ -315,7 +315,7 @@ TEST_F(InspectionWindowTest, CopyS8TakesTheRecordFromTheMapAndPasteS8StoresItWit
   EXPECT_TRUE(Boxes.Entries().empty());
 }
 
-TEST_F(InspectionWindowTest, TheDumpWritesTheDecodedSectionThroughTheMainSaveDialog) {
+TEST_F(HexEditFormTest, TheDumpWritesTheDecodedSectionThroughTheMainSaveDialog) {
   Load(sample::MakeBlankMap(100, 80));
   Inspect(Hex);
   Main->SaveDialog1.SetDefaultExt("map");
@@ -372,7 +372,7 @@ TEST_F(InspectionWindowTest, TheDumpWritesTheDecodedSectionThroughTheMainSaveDia
   EXPECT_EQ(Boxes.Entries()[1].Text, "'eight' is not a valid integer value");
 }
 
-TEST_F(InspectionWindowTest, TypedValuesSurviveAVisitElsewhereUntilAnotherHexOrAStoreElsewhere) {
+TEST_F(HexEditFormTest, TypedValuesSurviveAVisitElsewhereUntilAnotherHexOrAStoreElsewhere) {
   Load(InspectedMap());
   Inspect(Hex);
   HexEdit->S29Edit->setText("77");

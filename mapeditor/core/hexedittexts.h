@@ -1,9 +1,9 @@
 #pragma once
-// What the inspection window shows of one hex and how its texts go back into
-// the map: every per-hex record as decimal text, tile words as File (the
-// terrain graphics file) and Icon (the image in it). The window parses and
-// writes through here; a hex that lacks a record shows 0 there and writes to
-// it are dropped.
+// What the hex edit window ("Inspection Window") shows of one hex and how
+// its texts go back into the map: every per-hex record as decimal text, tile
+// words as File (the terrain graphics file) and Icon (the image in it). The
+// window parses and writes through here; a hex that lacks a record shows 0
+// there and writes to it are dropped.
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -40,7 +40,7 @@ uint16_t ParseTileWord(const TileWordTexts& texts, bool overlay);
 uint8_t ParseByteText(std::string_view text);
 
 // The texts of the whole window for one hex.
-struct InspectionTexts {
+struct HexEditTexts {
   std::array<TileWordTexts, LayerRows> Layers;  // "Main", "Sec3".."Sec7"
   std::string Width, Height;                    // byte 0 of sections 38 and 39
   std::string HexByte;                          // section 29
@@ -49,13 +49,13 @@ struct InspectionTexts {
   std::array<std::string, HexRecordRows> HexRecord;  // section 8 bytes 0..19
 };
 
-InspectionTexts LoadInspection(const MapDocument& doc, HexPos hex);
+HexEditTexts LoadHexEditTexts(const MapDocument& doc, HexPos hex);
 
 // Writes every field back in the window's order: section 2, sections 3..7,
 // byte 0 of 38 and 39, section 29, the stack count and words, the hex record.
 // A field that is no integer throws ConversionError; the fields before it
 // stay written. MapWidth and MapHeight do not change.
-void RetainInspection(MapDocument& doc, HexPos hex, const InspectionTexts& texts);
+void RetainHexEditTexts(MapDocument& doc, HexPos hex, const HexEditTexts& texts);
 
 // The bit names offered for hex record byte `byte` (0..3), bit 0 first.
 std::array<std::string_view, 8> TerrainBitItems(int byte);

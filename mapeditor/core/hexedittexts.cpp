@@ -1,4 +1,4 @@
-#include "mapeditor/core/inspection.h"
+#include "mapeditor/core/hexedittexts.h"
 
 #include "gamefile/strtoint.h"
 
@@ -47,8 +47,8 @@ uint16_t ParseTileWord(const TileWordTexts& texts, bool overlay) {
 
 uint8_t ParseByteText(std::string_view text) { return uint8_t(StrToInt(text) & 0xFF); }
 
-InspectionTexts LoadInspection(const MapDocument& doc, HexPos hex) {
-  InspectionTexts t;
+HexEditTexts LoadHexEditTexts(const MapDocument& doc, HexPos hex) {
+  HexEditTexts t;
   for (int row = 0; row < LayerRows; ++row)
     t.Layers[size_t(row)] = ShowTileWord(doc.TileWordAt(LayerSection(row), hex.Col, hex.Row).value_or(0), IsOverlayRow(row));
   t.Width = ByteText(SectionFirstByte(doc, MapWidthSection));
@@ -63,7 +63,7 @@ InspectionTexts LoadInspection(const MapDocument& doc, HexPos hex) {
   return t;
 }
 
-void RetainInspection(MapDocument& doc, HexPos hex, const InspectionTexts& t) {
+void RetainHexEditTexts(MapDocument& doc, HexPos hex, const HexEditTexts& t) {
   for (int row = 0; row < LayerRows; ++row)
     doc.SetTileWordAt(LayerSection(row), hex.Col, hex.Row, ParseTileWord(t.Layers[size_t(row)], IsOverlayRow(row)));
   SetSectionFirstByte(doc, MapWidthSection, ParseByteText(t.Width));
